@@ -1,0 +1,110 @@
+#include "apps/velmora-sim/sim_commands.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/F_main.h"
+#include "core/profile.h"
+#include "input/a_trigger.h"
+#include "platform/sim/sim_process.h"
+
+namespace velmora_sim {
+namespace sim = platform::sim;
+
+namespace {
+
+int mainProcess = -1;
+
+// Runs code of the main program inside its own process.
+template <class F>
+void InMainProgram(sim::SimDesktop& desktop, const F& f) {
+  sim::SimProcess* p = desktop.Process(mainProcess);
+  if (!p) {
+    desktop.trace().Add("script", "the main program is not running");
+    return;
+  }
+  platform::ScopedPlatform bind(*p);
+  f();
+}
+
+std::string Rest(const sim::ScriptLine& line, std::size_t from) {
+  std::string out;
+  for (std::size_t i = from; i < line.words.size(); ++i) out += (out.empty() ? "" : " ") + line.words[i];
+  return out;
+}
+
+}  // namespace
+
+void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script) {
+  desktop.RegisterProgram("Velmora.exe", [&desktop](sim::SimProcess& p) {
+    bool first = mainProcess < 0;
+    if (first) {
+      mainProcess = p.id();
+      // When the script has nothing more to say, the program is closed as a
+      // user would close it, so every run ends with the shutdown order.
+      p.onTimelineEnd = [&desktop] {
+        if (auto w = desktop.FindWindow("TMainForm", "")) desktop.Post(-1, w, {core::QuitMessage, 1, 0});
+      };
+    }
+    int code = core::VelmoraProgram();
+    if (first) mainProcess = -1;
+    return code;
+  });
+  script.AddCommand("second-copy", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    d.RunProgram("Velmora.exe", {line.words.begin() + 1, line.words.end()});
+  });
+  script.AddCommand("quit", [](sim::SimDesktop& d, const sim::ScriptLine&) {
+    if (auto w = d.FindWindow("TMainForm", "")) d.Post(-1, w, {core::QuitMessage, 1, 0});
+  });
+  script.AddCommand("fire", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    auto code = line.words.size() > 1 ? sim::ParseScriptNumber(line.words[1]) : std::nullopt;
+    if (!code) return d.trace().Add("script", "fire CODE");
+    InMainProgram(d, [&] { input::FireEvent(static_cast<int>(*code)); });
+  });
+  script.AddCommand("load-profile", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    std::string path = Rest(line, 1);
+    InMainProgram(d, [&] { core::ChangeProfile(path, 2); });
+  });
+  script.AddCommand("save-profile", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    std::string path = Rest(line, 1);
+    InMainProgram(d, [&] {
+      if (!path.empty()) core::ProfilePath = path;
+      core::SaveProfile();
+    });
+  });
+  script.AddCommand("triggers", [](sim::SimDesktop& d, const sim::ScriptLine&) {
+    InMainProgram(d, [&] {
+      for (int code = 1; code <= input::MaxEventCode; ++code) {
+        input::TTrigger* t = input::TriggerAt(code);
+        if (!t) continue;
+        std::string cls = t->Tool ? std::string(t->Tool->ClassName()) : "-";
+        std::string cap = t->Tool ? t->Tool->UCap : "";
+        d.trace().Add("trigger", std::to_string(code) + " " + cls + " \"" + cap + "\" " + std::to_string(t->ButtonMode));
+      }
+    });
+  });
+  script.AddCommand("file", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    // file WINDOWS-PATH HOST-PATH: copies a fixture onto the simulated drive.
+    if (line.words.size() < 3) return d.trace().Add("script", "file WINDOWS-PATH HOST-PATH");
+    std::string host = d.HostPath(line.words[1]);
+    std::filesystem::create_directories(std::filesystem::path(host).parent_path());
+    std::error_code ec;
+    std::filesystem::copy_file(line.words[2], host, std::filesystem::copy_options::overwrite_existing, ec);
+    if (ec) d.trace().Add("script", "cannot copy " + line.words[2]);
+  });
+}
+
+int RunScript(sim::SimDesktop& desktop, sim::ScriptTimeline& script) {
+  desktop.SetTimeline(&script);
+  int code = desktop.RunProgram("Velmora.exe", script.programArguments);
+  // Whatever the program left undone in the script still runs, against a
+  // desktop without it (a second copy started after the first ended, say).
+  while (desktop.StepTimeline()) {
+  }
+  desktop.SetTimeline(nullptr);
+  return code;
+}
+
+}  // namespace velmora_sim

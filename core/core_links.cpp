@@ -1,0 +1,10 @@
+#include "core/core_links.h"
+
+namespace core {
+
+CoreLinks& Links() {
+  static CoreLinks links;
+  return links;
+}
+
+}  // namespace core

@@ -1,0 +1,61 @@
+// a_trigger: the trigger table. One trigger per event code binds the code to at
+// most one tool and owns it. Toolbar buttons and drawing-board pages are triggers
+// in reserved code ranges, kept in ordered groups.
+#pragma once
+#include <cstdint>
+#include <optional>
+
+#include "core/T_tool.h"
+
+namespace core {
+class TXRLIniFile;
+}
+
+namespace input {
+
+inline constexpr int MaxEventCode = 62561;
+
+class TTrigger {
+ public:
+  explicit TTrigger(int code) : Code(code) {}
+  int Code;
+  double StartTime = 0;
+  std::uint16_t RepeatYears = 0, RepeatMonths = 0, RepeatDays = 0, RepeatHours = 0, RepeatMinutes = 0;
+  std::uint8_t DayMask = 0;
+  bool CatchUp = false;
+  core::ToolPtr Tool;
+  bool Placeholder = false;
+  int ButtonMode = 0;
+};
+
+// Slots 1..62561; code 0 and codes above have none.
+TTrigger* TriggerAt(int code);
+void ClearTriggerTable();
+// The trigger of the code, made if there is none. For a code without a slot the
+// new trigger is not registered; it is returned through `orphan` (owned by the
+// caller) so that nothing is leaked.
+TTrigger* GetOrCreateTrigger(int code);
+void DeleteTrigger(int code);
+void DeleteAllTriggers();  // 62561 down to 1
+bool IsBound(int code);
+bool AnyBoundInRange(int first, int last);
+void BindTool(int code, core::ToolPtr tool);
+core::ToolPtr TakeTool(int code);
+void FreeTool(int code);
+core::ToolPtr CopyTool(int code);
+void FireEvent(int code);
+bool ToolAllowedFor(int code, const core::TTool& tool);
+
+int GroupFirst(int code);
+int GroupLast(int code);
+int FirstFreeInGroup(int code);
+// False (and nothing changed) when the group has no room for one more tool.
+[[nodiscard]] bool InsertInGroup(int code, core::ToolPtr tool);
+
+void SaveTriggers(core::TXRLIniFile& ini);
+void LoadTriggers(core::TXRLIniFile& ini);
+
+// Entries a profile may hold; counts above read as this many.
+inline constexpr int MaxTriggerEntries = 62561;
+
+}  // namespace input

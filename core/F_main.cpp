@@ -1,5 +1,6 @@
 #include "core/F_main.h"
 
+#include <memory>
 #include <string>
 
 #include "core/A_paths.h"
@@ -283,7 +284,7 @@ class ControlWindow final : public platform::WindowProcedure {
   bool closed_ = false;
 };
 
-ControlWindow* controlWindow = nullptr;
+std::unique_ptr<ControlWindow> controlWindow;
 
 void FormClose() {
   auto step = [](const char* what) { Note("shutdown", what); };
@@ -388,19 +389,20 @@ void ResetCoreState() {
   timersEnabled = false;
   ResetImageSlots(0);
   input::ClearTriggerTable();
+  controlWindow.reset();
 }
 
 bool SingleInstanceCheck() { return ClaimHookData(); }
 
 bool CreateControlWindow() {
   auto& w = Win();
-  controlWindow = new ControlWindow();
+  controlWindow = std::make_unique<ControlWindow>();
   platform::WindowSpec spec;
   spec.className = "TMainForm";
   spec.caption = "ControlForm";
   spec.bounds = {-10000, -10000, -10000 + 200, -10000 + 100};
   spec.toolWindow = true;
-  platform::WindowHandle handle = w.Create(spec, controlWindow);
+  platform::WindowHandle handle = w.Create(spec, controlWindow.get());
   if (!handle) return false;
 
   // 1. Theme, start time, Windows version class.
@@ -510,8 +512,6 @@ int VelmoraProgram() {
   ProfileModified = false;
   Note("startup", "message loop");
   RunProgramLoop();
-  delete controlWindow;
-  controlWindow = nullptr;
   return 0;
 }
 

@@ -104,8 +104,9 @@ std::optional<std::uint64_t> SimDesktop::NextTimerDue() const {
   return best;
 }
 
-void SimDesktop::AdvanceTo(std::uint64_t target) {
+void SimDesktop::AdvanceTo(std::uint64_t target, const std::function<bool()>& stop) {
   for (;;) {
+    if (stop && stop()) return;
     auto timerDue = NextTimerDue();
     auto scriptDue = timeline_ ? timeline_->NextDue() : std::nullopt;
     bool takeTimer = timerDue && *timerDue <= target && (!scriptDue || *timerDue < *scriptDue);
@@ -135,11 +136,11 @@ void SimDesktop::AdvanceTo(std::uint64_t target) {
   DispatchAll();
 }
 
-bool SimDesktop::StepTimeline() {
+bool SimDesktop::StepTimeline(const std::function<bool()>& stop) {
   auto due = timeline_ ? timeline_->NextDue() : std::nullopt;
   if (!due) return false;
   // Run exactly up to the action: timers due before it fire first.
-  AdvanceTo(std::max(*due, elapsed_));
+  AdvanceTo(std::max(*due, elapsed_), stop);
   return true;
 }
 

@@ -78,12 +78,13 @@ class SimDesktop {
   double LocalNow() const { return options_.startDate + static_cast<double>(elapsed_) / 86400000.0; }
   // Moves the clock forward to elapsed time `target`, firing timers and timeline
   // actions that fall due on the way and dispatching every queue after each.
-  void AdvanceTo(std::uint64_t target);
+  // `stop` ends the advance early (a program whose loop called it has quit).
+  void AdvanceTo(std::uint64_t target, const std::function<bool()>& stop = {});
   void AdvanceBy(std::uint64_t ms) { AdvanceTo(elapsed_ + ms); }
   void SetTimeline(Timeline* timeline) { timeline_ = timeline; }
   Timeline* timeline() { return timeline_; }
   // Runs the next timeline action (advancing the clock to it); false when none is left.
-  bool StepTimeline();
+  bool StepTimeline(const std::function<bool()>& stop = {});
 
   // Windows.
   WindowHandle CreateWindowFor(int process, const WindowSpec& spec, WindowProcedure* procedure);

@@ -20,11 +20,6 @@ std::string Lower(std::string_view s) {
   for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return out;
 }
-std::string Hex(std::uint64_t v) {
-  char buf[24];
-  std::snprintf(buf, sizeof buf, "0x%llX", static_cast<unsigned long long>(v));
-  return buf;
-}
 const char* RootName(RegistryRoot r) {
   switch (r) {
     case RegistryRoot::ClassesRoot: return "hkcr";
@@ -56,7 +51,7 @@ int SimProcess::RunMessageLoop() {
     if (desktop_.DispatchOne(id_)) continue;
     desktop_.DispatchAll();
     if (quit_) break;
-    if (desktop_.StepTimeline()) continue;
+    if (desktop_.StepTimeline([this] { return quit_; })) continue;
     // Nothing is scripted any more: let the owner of the run end the program
     // the normal way once, and stop the loop if it does not.
     if (!endNotified && onTimelineEnd) {

@@ -168,8 +168,9 @@ TEST_F(ToolLifecycleTest, CapturedMouseFallsBackToTheHookCursorLock) {
   input::FireEvent(3001);
   desktop().AdvanceBy(1);
   EXPECT_EQ(core::HookData->CursorLocked, 1);
-  EXPECT_EQ(core::HookData->LockPoint.x, 20);
-  EXPECT_EQ(core::HookData->LockPoint.y, 748);
+  globtr::Point32 lock = core::HookData->LockPoint;  // a packed field: copy before comparing
+  EXPECT_EQ(lock.x, 20);
+  EXPECT_EQ(lock.y, 748);
   EXPECT_EQ(desktop().cursor, (platform::Point{20, 748}));
   a.Deactivate();
   EXPECT_EQ(core::HookData->CursorLocked, 0);

@@ -16,6 +16,7 @@ BUILD=$(cd "$BUILD" && pwd) || exit 2
 PROGRAM=$BUILD/apps/Velmora.exe
 [[ ${2:-} == --standin ]] && PROGRAM=$BUILD/e2e/VelmoraStandin.exe
 PROBE=$BUILD/e2e/vprobe.exe
+PLATFORM_CHECK=$BUILD/e2e/vplatform.exe
 BLOCK=QVKLMR_KZTMouseHookSharedDataTavric_Orvanta_Nimbra20050524
 RUN_LIMIT=${RUN_LIMIT:-240}
 LABELS=("Create Objects" "Process Command-line Parameters" "Create Symbols" "Set Constants"
@@ -97,6 +98,23 @@ wait_pid() {  # PID SECONDS -> the exit status, or 124 when still running
   wait "$1"
 }
 
+
+# ---- the Windows backend where it runs ----
+# vplatform prints its own "ok"/"FAIL" lines; they count as checks of this run.
+if [[ -f $PLATFORM_CHECK ]]; then
+  WINEDEBUG=-all timeout 60 wine "$PLATFORM_CHECK" 'C:\velmora check' -DEBUG 2>"$WORK/vplatform.err" |
+    tr -d '\r' >"$WORK/vplatform.out"
+  status=${PIPESTATUS[0]}
+  while IFS= read -r line; do
+    case $line in
+      "ok "*) ok "${line#ok }" ;;
+      "FAIL "*) line=${line#FAIL }; fail "${line%%: *}" "${line#*: }" ;;
+    esac
+  done <"$WORK/vplatform.out"
+  ((status == 124)) && fail "platform checks" "vplatform still running after 60 s"
+else
+  fail "platform checks" "$PLATFORM_CHECK not built"
+fi
 
 # ---- first copy: start-up ----
 WINEDEBUG=-all,+debugstr wine "$PROGRAM" -DEBUG >"$WORK/first.out" 2>"$WORK/first.err" &

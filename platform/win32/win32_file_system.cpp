@@ -81,6 +81,9 @@ std::optional<std::string> Win32FileSystem::ReadFile(std::string_view path) {
 }
 
 bool Win32FileSystem::ReplaceFile(std::string_view path, std::string_view content) {
+  // Wine renames over a read-only file; the system expects the write to fail
+  // and the old file to stay, so the attribute is asked first.
+  if (IsReadOnly(path)) return false;
   std::string target(path);
   std::string temp = target + ".~tmp";
   if (!WriteWhole(temp, content) ||

@@ -49,8 +49,8 @@ void CheckWindows() {
   g.Expect(ws.Find("tvelmoracheckform", "") == w || ws.Find("tvelmoracheckform", "") == owned,
            "Find by class ignores case");
   g.Expect(ws.Find("TVelmoraCheckForm", "Owned") == owned, "Find by class and caption");
-  g.Expect(ws.Bounds(w) == platform::Rect{-10000, -10000, -9900, -9950}, "Bounds differ from the spec");
-  g.Expect(!ws.IsVisible(w), "an invisible spec made a visible window");
+  g.Expect(ws.Bounds(w) == platform::Rect{-10000, -10000, -9900, -9950}, "Bounds differ from the WindowSpec");
+  g.Expect(!ws.IsVisible(w), "a WindowSpec without visible made a visible window");
 
   g.Expect(ws.IsWithin(w, w) && ws.IsWithin(w, owned), "IsWithin misses the window itself or an owned one");
   g.Expect(!ws.IsWithin(owned, w) && !ws.IsWithin(w, other), "IsWithin holds for an unrelated window");

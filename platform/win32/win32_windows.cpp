@@ -81,7 +81,10 @@ WindowHandle Win32WindowSystem::Create(const WindowSpec& spec, WindowProcedure* 
 
 void Win32WindowSystem::Destroy(WindowHandle w) { DestroyWindow(ToHwnd(w)); }
 
+// A null window would turn a post into a thread message and a timer into a
+// thread timer; neither reaches a window procedure, so both are refused.
 bool Win32WindowSystem::Post(WindowHandle w, const Message& m) {
+  if (!w) return false;
   return PostMessageA(ToHwnd(w), m.msg, static_cast<WPARAM>(m.wParam), static_cast<LPARAM>(m.lParam)) != 0;
 }
 
@@ -94,6 +97,7 @@ std::uint32_t Win32WindowSystem::RegisterMessage(std::string_view name) {
 }
 
 bool Win32WindowSystem::SetTimer(WindowHandle w, std::uint32_t id, std::uint32_t intervalMs) {
+  if (!w) return false;
   return ::SetTimer(ToHwnd(w), id, intervalMs, nullptr) != 0;
 }
 

@@ -55,7 +55,6 @@ finish() {
 }
 
 if [[ ! -f $PROBE ]]; then fail probe "$PROBE not built"; finish; fi
-if [[ ! -f $PROGRAM ]]; then fail start "$PROGRAM not built"; finish; fi
 
 # ---- the virtual display ----
 if [[ -z ${DISPLAY:-} ]]; then
@@ -117,6 +116,7 @@ else
 fi
 
 # ---- first copy: start-up ----
+if [[ ! -f $PROGRAM ]]; then fail start "$PROGRAM not built"; finish; fi
 WINEDEBUG=-all,+debugstr wine "$PROGRAM" -DEBUG >"$WORK/first.out" 2>"$WORK/first.err" &
 FIRST_PID=$!
 

@@ -56,6 +56,7 @@ void CheckWindows() {
   g.Expect(!ws.IsWithin(owned, w) && !ws.IsWithin(w, other), "IsWithin holds for an unrelated window");
 
   g.Expect(ws.Send(w, {kPing, 21, 0}) == 42, "Send did not return the procedure's result");
+  g.Expect(!ws.Post({}, {kPing, 0, 0}) && !ws.SetTimer({}, 1, 10), "a post or timer without a window was accepted");
   g.Expect(ws.Post(w, {kPing, 7, 0}) && rec.lastWParam == 21, "Post delivered before the queue was run");
   ws.ProcessMessages();
   g.Expect(rec.pings == 2 && rec.lastWParam == 7, "ProcessMessages did not deliver the posted message");

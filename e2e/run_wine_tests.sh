@@ -170,6 +170,9 @@ else
 fi
 
 # ---- second copy ----
+# Commands that arrive while the program is still starting are dropped, so the
+# second copy waits until the first one runs its message loop.
+wait_debug_string "Velmora: startup message loop" 15 || true
 second=$(probe run 15 "$(winpath "$PROGRAM")")
 read -r word code ms _ <<<"$second"
 if [[ $word == exit && $code == 0 ]] && ((ms < 10000)); then

@@ -12,5 +12,5 @@ extern "C" int WinMain(HINSTANCE__* /*instance*/, HINSTANCE__* /*previous*/, cha
                        int /*show*/) {
   platform::win32::Win32Platform os;
   platform::ScopedPlatform bind(os);
-  return VelmoraProgram();
+  return core::VelmoraProgram();
 }

@@ -73,7 +73,7 @@ bool WakeRunningCopy(platform::Platform& os) {
 
 }  // namespace
 
-int VelmoraProgram() {
+int core::VelmoraProgram() {
   auto& os = platform::os();
   if (WakeRunningCopy(os)) return 0;
   bool debug = false;

@@ -2,4 +2,6 @@
 // stand-in program before (and independently of) the real core.
 #pragma once
 
+namespace core {
 int VelmoraProgram();
+}

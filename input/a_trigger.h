@@ -3,7 +3,6 @@
 // in reserved code ranges, kept in ordered groups.
 #pragma once
 #include <cstdint>
-#include <optional>
 
 #include "core/T_tool.h"
 
@@ -31,9 +30,9 @@ class TTrigger {
 // Slots 1..62561; code 0 and codes above have none.
 TTrigger* TriggerAt(int code);
 void ClearTriggerTable();
-// The trigger of the code, made if there is none. For a code without a slot the
-// new trigger is not registered; it is returned through `orphan` (owned by the
-// caller) so that nothing is leaked.
+// The trigger of the code, made and registered if there is none. A code without
+// a slot (0, negative, above MaxEventCode) gets none: a trigger there would be
+// owned by nobody, and so would its tool.
 TTrigger* GetOrCreateTrigger(int code);
 void DeleteTrigger(int code);
 void DeleteAllTriggers();  // 62561 down to 1
@@ -55,7 +54,7 @@ int FirstFreeInGroup(int code);
 void SaveTriggers(core::TXRLIniFile& ini);
 void LoadTriggers(core::TXRLIniFile& ini);
 
-// Entries a profile may hold; counts above read as this many.
-inline constexpr int MaxTriggerEntries = 62561;
+// Entries a profile may hold; a larger count reads only the first this many.
+inline constexpr int MaxTriggerEntries = 1000;
 
 }  // namespace input

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "core/F_main.h"
+#include "core/T_factory.h"
 #include "core/profile.h"
 #include "input/a_trigger.h"
 #include "platform/sim/sim_process.h"
@@ -38,6 +39,8 @@ std::string Rest(const sim::ScriptLine& line, std::size_t from) {
 }  // namespace
 
 void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script) {
+  // The program entry's part: the catalogue's kinds and steps join the core.
+  core::InstallCatalogue();
   desktop.RegisterProgram("Velmora.exe", [&desktop](sim::SimProcess& p) {
     bool first = mainProcess < 0;
     if (first) {

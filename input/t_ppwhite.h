@@ -1,0 +1,16 @@
+// TPPWhiteTool: the slide-show command "White Screen".
+// Its identity is all it has yet: its settings, properties dialog and
+// behaviour arrive with the slide-show tracking and commands.
+#pragma once
+#include "core/T_tool.h"
+
+namespace input {
+
+class TPPWhiteTool : public core::TTool {
+ public:
+  std::string_view ClassName() const override { return "TPPWhiteTool"; }
+  core::ToolPtr Clone() const override;
+  void InitDefaults() override;
+};
+
+}  // namespace input

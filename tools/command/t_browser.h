@@ -1,0 +1,20 @@
+// TBrowserTool: a command to the web browser.
+// It holds the settings the catalogue presets; its other settings, its
+// properties dialog and its behaviour arrive with the Media Center, media and browser commands.
+#pragma once
+#include <cstdint>
+
+#include "core/T_tool.h"
+
+namespace tools {
+
+class TBrowserTool : public core::TTool {
+ public:
+  std::string_view ClassName() const override { return "TBrowserTool"; }
+  core::ToolPtr Clone() const override;
+  void InitDefaults() override;
+
+  std::uint8_t Command = 0;  // row of the browser table, 0..15
+};
+
+}  // namespace tools

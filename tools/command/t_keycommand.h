@@ -1,0 +1,20 @@
+// TKeyCommandTool: sends one of the predefined keystrokes.
+// It holds the settings the catalogue presets; its other settings, its
+// properties dialog and its behaviour arrive with the keystroke, mouse and window commands.
+#pragma once
+#include <cstdint>
+
+#include "core/T_tool.h"
+
+namespace tools {
+
+class TKeyCommandTool : public core::TTool {
+ public:
+  std::string_view ClassName() const override { return "TKeyCommandTool"; }
+  core::ToolPtr Clone() const override;
+  void InitDefaults() override;
+
+  std::uint8_t Command = 0;  // row of the key command table, 0..9
+};
+
+}  // namespace tools

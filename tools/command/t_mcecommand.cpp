@@ -1,0 +1,26 @@
+#include "tools/command/t_mcecommand.h"
+
+namespace tools {
+
+core::ToolPtr TMCECommandTool::Clone() const {
+  core::ToolPtr copy = core::MakeTool<TMCECommandTool>();
+  auto& to = static_cast<TMCECommandTool&>(*copy);
+  to.Command = Command;
+  return copy;
+}
+
+void TMCECommandTool::InitDefaults() {
+  Instant = true;
+  HoldToRun = false;
+  EndsActiveTool = true;
+  Configurable = false;
+  RightClickEnds = false;
+  EscEnds = false;
+  Description = "Windows Command";
+  KindName = "Windows Command";
+  ShortCaption = "Windows";
+  PropertiesCaption = "Windows Command Properties";
+  HelpName = "Wincmd";
+}
+
+}  // namespace tools

@@ -1,0 +1,16 @@
+// TNextClickRightTool: makes the next click a right click.
+// Its identity is all it has yet: its settings, properties dialog and
+// behaviour arrive with the keystroke, mouse and window commands.
+#pragma once
+#include "core/T_tool.h"
+
+namespace tools {
+
+class TNextClickRightTool : public core::TTool {
+ public:
+  std::string_view ClassName() const override { return "TNextClickRightTool"; }
+  core::ToolPtr Clone() const override;
+  void InitDefaults() override;
+};
+
+}  // namespace tools

@@ -1,0 +1,28 @@
+#include "tools/command/t_supervol.h"
+
+#include "core/stock_icons.h"
+
+namespace tools {
+
+core::ToolPtr TSuperVolTool::Clone() const {
+  core::ToolPtr copy = core::MakeTool<TSuperVolTool>();
+  return copy;
+}
+
+void TSuperVolTool::InitDefaults() {
+  Instant = false;
+  CapturesMouse = true;
+  EndsActiveTool = true;
+  HoldToRun = true;
+  Configurable = false;
+  RightClickEnds = false;
+  EscEnds = false;
+  AllowedEvents[9] = false;  // hotspots 3090..3097
+  Description = "Swivo Volume";
+  KindName = "Swivo Volume";
+  ShortCaption = "Swivo Vol";
+  HelpName = "SuperVol";
+  IconIndex = core::tb_MCE_AV_VolumeSuper;
+}
+
+}  // namespace tools

@@ -1,0 +1,16 @@
+// TSuperVolTool: sets the volume by moving the mouse while a device button is held.
+// Its identity is all it has yet: its settings, properties dialog and
+// behaviour arrive with the volume, sound and disc playback.
+#pragma once
+#include "core/T_tool.h"
+
+namespace tools {
+
+class TSuperVolTool : public core::TTool {
+ public:
+  std::string_view ClassName() const override { return "TSuperVolTool"; }
+  core::ToolPtr Clone() const override;
+  void InitDefaults() override;
+};
+
+}  // namespace tools

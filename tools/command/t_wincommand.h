@@ -1,0 +1,20 @@
+// TWinCommandTool: a window command to the program in front.
+// It holds the settings the catalogue presets; its other settings, its
+// properties dialog and its behaviour arrive with the keystroke, mouse and window commands.
+#pragma once
+#include <cstdint>
+
+#include "core/T_tool.h"
+
+namespace tools {
+
+class TWinCommandTool : public core::TTool {
+ public:
+  std::string_view ClassName() const override { return "TWinCommandTool"; }
+  core::ToolPtr Clone() const override;
+  void InitDefaults() override;
+
+  std::uint8_t Command = 0;  // row of the window command table, 0..16
+};
+
+}  // namespace tools

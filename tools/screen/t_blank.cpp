@@ -1,0 +1,33 @@
+#include "tools/screen/t_blank.h"
+
+#include "core/stock_icons.h"
+
+namespace tools {
+
+core::ToolPtr TBlankTool::Clone() const {
+  core::ToolPtr copy = core::MakeTool<TBlankTool>();
+  return copy;
+}
+
+void TBlankTool::InitDefaults() {
+  ShrinkMediaCenter = true;
+  Instant = false;
+  EndsActiveTool = true;
+  Description = "Hide and Reveal";
+  KindName = "Hide and Reveal";
+  ShortCaption = "Reveal";
+  PropertiesCaption = "Hide and Reveal Properties";
+  HelpName = "HideR";
+  HasOwnIcon = true;
+  UsesToolWindow = true;
+  CloseMode = 1;
+  BufferCount = 1;
+  CursorId = 15;
+  MenuIconIndex = core::tb_Blank;
+  WheelStepsColor = true;
+  ColorNextKey = 38;
+  ColorPrevKey = 40;
+  WarnsVideoFreeze = true;
+}
+
+}  // namespace tools

@@ -1,0 +1,16 @@
+// TBlankTool: hide and reveal: a cover over the screen that the presenter opens.
+// Its identity is all it has yet: its settings, properties dialog and
+// behaviour arrive with hide and reveal.
+#pragma once
+#include "core/T_tool.h"
+
+namespace tools {
+
+class TBlankTool : public core::TTool {
+ public:
+  std::string_view ClassName() const override { return "TBlankTool"; }
+  core::ToolPtr Clone() const override;
+  void InitDefaults() override;
+};
+
+}  // namespace tools

@@ -1,0 +1,49 @@
+#include "tools/screen/t_clocktimer.h"
+
+#include "core/stock_icons.h"
+
+namespace tools {
+
+core::ToolPtr TClockTimerTool::Clone() const {
+  core::ToolPtr copy = core::MakeTool<TClockTimerTool>();
+  auto& to = static_cast<TClockTimerTool&>(*copy);
+  to.ClockMode = ClockMode;
+  return copy;
+}
+
+void TClockTimerTool::InitDefaults() {
+  ShrinkMediaCenter = true;
+  Instant = false;
+  EndsActiveTool = true;
+  Description = "Timer";
+  KindName = "Timer";
+  ShortCaption = "Timer";
+  PropertiesCaption = "Clock/Timer Properties";
+  HelpName = "Timer";
+  UsesToolWindow = true;
+  CloseMode = 1;
+  BufferCount = 2;
+  CursorId = 15;
+  IconIndex = core::tb_Timer;
+  WheelStepsColor = true;
+  ColorNextKey = 38;
+  ColorPrevKey = 40;
+  WarnsVideoFreeze = true;
+}
+
+// The mode decides which of the two kinds the presenter sees.
+void TClockTimerTool::ApplySettings() {
+  if (ClockMode == 1) {
+    Description = KindName = BaseKindName = "Countdown Timer";
+    ShortCaption = "Timer";
+    HelpName = "Timer";
+    IconIndex = core::tb_Timer;
+  } else {
+    Description = KindName = BaseKindName = "Digital Clock";
+    ShortCaption = "Clock";
+    HelpName = "DClock";
+    IconIndex = core::tb_Clock;
+  }
+}
+
+}  // namespace tools

@@ -1,0 +1,19 @@
+// TClockTimerTool: a digital clock or a countdown timer over the screen.
+// It holds the settings the catalogue presets; its other settings, its
+// properties dialog and its behaviour arrive with the clocks and timers.
+#pragma once
+#include "core/T_tool.h"
+
+namespace tools {
+
+class TClockTimerTool : public core::TTool {
+ public:
+  std::string_view ClassName() const override { return "TClockTimerTool"; }
+  core::ToolPtr Clone() const override;
+  void InitDefaults() override;
+  void ApplySettings() override;
+
+  int ClockMode = 1;  // 0 digital clock, 1 countdown timer
+};
+
+}  // namespace tools

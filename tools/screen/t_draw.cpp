@@ -1,0 +1,29 @@
+#include "tools/screen/t_draw.h"
+
+namespace tools {
+
+core::ToolPtr TDrawTool::Clone() const {
+  core::ToolPtr copy = core::MakeTool<TDrawTool>();
+  return copy;
+}
+
+void TDrawTool::InitDefaults() {
+  ShrinkMediaCenter = true;
+  Instant = false;
+  EndsActiveTool = true;
+  PropertiesCaption = "Properties";
+  BaseKindName = "Pen/Highlighter";
+  HelpName = "Pen";
+  HasOwnIcon = true;
+  UsesToolWindow = true;
+  WindowMode = 1;
+  CloseMode = 1;
+  MaskColor = 0xFF00FF;
+  WheelStepsColor = true;
+  ColorNextKey = 38;
+  ColorPrevKey = 40;
+  WidthNextKey = 39;
+  WidthPrevKey = 37;
+}
+
+}  // namespace tools

@@ -1,0 +1,38 @@
+#include "tools/screen/t_pen.h"
+
+namespace tools {
+
+core::ToolPtr TPenTool::Clone() const {
+  core::ToolPtr copy = core::MakeTool<TPenTool>();
+  auto& to = static_cast<TPenTool&>(*copy);
+  to.InkColor = InkColor;
+  to.InkWidth = InkWidth;
+  to.Highlight = Highlight;
+  to.PowerPen = PowerPen;
+  return copy;
+}
+
+void TPenTool::InitDefaults() {
+  ShrinkMediaCenter = true;
+  Instant = false;
+  EndsActiveTool = true;
+  Description = "Pen";
+  KindName = "Pen";
+  ShortCaption = "Pen";
+  PropertiesCaption = "Pen/Highlighter Properties";
+  BaseKindName = "Pen/Highlighter";
+  HelpName = "Pen";
+  HasOwnIcon = true;
+  UsesToolWindow = true;
+  CloseMode = 1;
+  MaskColor = 0xFF00FF;
+  WheelStepsColor = true;
+  ColorNextKey = 38;
+  ColorPrevKey = 40;
+  WidthNextKey = 39;
+  WidthPrevKey = 37;
+  WarnsVideoFreeze = true;
+  WindowMode = 0;
+}
+
+}  // namespace tools

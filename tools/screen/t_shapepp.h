@@ -1,0 +1,16 @@
+// TShapeppTool: a shape pointer in slide-show colours.
+// Its identity is all it has yet: its settings, properties dialog and
+// behaviour arrive with the shape and spotlight tools.
+#pragma once
+#include "tools/screen/t_shapewindow.h"
+
+namespace tools {
+
+class TShapeppTool : public TShapeWindowTool {
+ public:
+  std::string_view ClassName() const override { return "TShapeppTool"; }
+  core::ToolPtr Clone() const override;
+  void InitDefaults() override;
+};
+
+}  // namespace tools

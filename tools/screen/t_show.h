@@ -1,0 +1,14 @@
+// TShowTool: the picture and movie kinds' common base.
+// An abstract base: no profile or catalogue creates it. What its kinds share
+// beyond these defaults arrives with the image and movie tools.
+#pragma once
+#include "core/T_tool.h"
+
+namespace tools {
+
+class TShowTool : public core::TTool {
+ public:
+  void InitDefaults() override;
+};
+
+}  // namespace tools

@@ -1,0 +1,16 @@
+// TShowBitmapTool: shows a picture.
+// Its identity is all it has yet: its settings, properties dialog and
+// behaviour arrive with the image and movie tools.
+#pragma once
+#include "tools/screen/t_show.h"
+
+namespace tools {
+
+class TShowBitmapTool : public TShowTool {
+ public:
+  std::string_view ClassName() const override { return "TShowBitmapTool"; }
+  core::ToolPtr Clone() const override;
+  void InitDefaults() override;
+};
+
+}  // namespace tools

@@ -1,0 +1,16 @@
+// TSorterTool: opens the page sorter of the drawing board.
+// Its identity is all it has yet: its settings, properties dialog and
+// behaviour arrive with the drawing board.
+#pragma once
+#include "core/T_tool.h"
+
+namespace tools {
+
+class TSorterTool : public core::TTool {
+ public:
+  std::string_view ClassName() const override { return "TSorterTool"; }
+  core::ToolPtr Clone() const override;
+  void InitDefaults() override;
+};
+
+}  // namespace tools

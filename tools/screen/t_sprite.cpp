@@ -1,0 +1,30 @@
+#include "tools/screen/t_sprite.h"
+
+#include "core/stock_icons.h"
+
+namespace tools {
+
+core::ToolPtr TSpriteTool::Clone() const {
+  core::ToolPtr copy = core::MakeTool<TSpriteTool>();
+  return copy;
+}
+
+void TSpriteTool::InitDefaults() {
+  ShrinkMediaCenter = true;
+  Instant = false;
+  EndsActiveTool = true;
+  Description = "Clipart Pointer";
+  KindName = "Clipart Pointers";
+  ShortCaption = "Clipart";
+  PropertiesCaption = "Clipart Pointer Properties";
+  HelpName = "Clipart";
+  HasOwnIcon = true;
+  MenuIconIndex = core::tb_Sprite;
+  UsesToolWindow = true;
+  CloseMode = 1;
+  BufferCount = 1;
+  CursorId = 0xFFFF;  // -1: the picture is the pointer
+  WarnsVideoFreeze = true;
+}
+
+}  // namespace tools

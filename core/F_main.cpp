@@ -12,6 +12,7 @@
 #include "core/image_slots.h"
 #include "core/profile.h"
 #include "core/screen_metrics.h"
+#include "core/stock_icons.h"
 #include "input/a_trigger.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
@@ -387,8 +388,9 @@ void ResetCoreState() {
   HookData = nullptr;
   splashWindow = {};
   timersEnabled = false;
-  ResetImageSlots(0);
   input::ClearTriggerTable();
+  Run(Links().freeCatalogue);
+  ResetImageSlots(StockIconCount);
   controlWindow.reset();
 }
 

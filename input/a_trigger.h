@@ -55,6 +55,9 @@ void SaveTriggers(core::TXRLIniFile& ini);
 void LoadTriggers(core::TXRLIniFile& ini);
 
 // Entries a profile may hold; a larger count reads only the first this many.
-inline constexpr int MaxTriggerEntries = 1000;
+// Saving writes every trigger (toolbars alone hold 560 codes each), so loading
+// accepts as many entries as there are codes: a smaller limit would lose the
+// rest of a large profile on reload.
+inline constexpr int MaxTriggerEntries = 62561;
 
 }  // namespace input

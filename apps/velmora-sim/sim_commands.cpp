@@ -5,8 +5,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "apps/common/install_subsystems.h"
 #include "core/F_main.h"
-#include "core/T_factory.h"
+#include "apps/common/install_subsystems.h"
 #include "core/profile.h"
 #include "input/a_trigger.h"
 #include "platform/sim/sim_process.h"
@@ -40,7 +41,7 @@ std::string Rest(const sim::ScriptLine& line, std::size_t from) {
 
 void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script) {
   // The program entry's part: the catalogue's kinds and steps join the core.
-  core::InstallCatalogue();
+  velmora::InstallSubsystems();
   desktop.RegisterProgram("Velmora.exe", [&desktop](sim::SimProcess& p) {
     bool first = mainProcess < 0;
     if (first) {

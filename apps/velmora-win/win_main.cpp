@@ -1,5 +1,6 @@
 // The Windows program entry of Velmora: binds the real platform and runs the
 // program.
+#include "apps/common/install_subsystems.h"
 #include "core/F_main.h"
 #include "platform/platform.h"
 #include "platform/win32/win32_platform.h"
@@ -12,5 +13,6 @@ extern "C" int WinMain(HINSTANCE__* /*instance*/, HINSTANCE__* /*previous*/, cha
                        int /*show*/) {
   platform::win32::Win32Platform os;
   platform::ScopedPlatform bind(os);
+  velmora::InstallSubsystems();
   return core::VelmoraProgram();
 }

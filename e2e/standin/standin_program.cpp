@@ -101,3 +101,8 @@ int core::VelmoraProgram() {
   os.windows().SetCaption(window, "Orvanta PC Control Form");
   return os.windows().RunMessageLoop();
 }
+
+// The stand-in is a program of its own: it has no subsystems to install.
+namespace velmora {
+void InstallSubsystems() {}
+}  // namespace velmora

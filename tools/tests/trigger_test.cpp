@@ -310,12 +310,15 @@ TEST_F(ProfileTriggersTest, LoadSkipsEntriesWithoutASlotOrAKnownKind) {
   EXPECT_EQ(TriggerAt(105)->StartTime, now) << "no start time: now";
 }
 
-TEST_F(ProfileTriggersTest, LoadReadsAtMostAThousandEntries) {
-  std::string text = "[Trigger Count]\r\nTriggerCount=5000\r\n[Triggers]\r\n";
-  for (int n = 0; n <= 1000; ++n) text += std::to_string(n) + "_ID=" + std::to_string(6561 + n) + "\r\n";
+TEST_F(ProfileTriggersTest, LoadReadsAsManyEntriesAsTheCountSaysUpToTheCodeSpace) {
+  std::string text = "[Trigger Count]\r\nTriggerCount=1200\r\n[Triggers]\r\n";
+  for (int n = 0; n <= 1200; ++n) text += std::to_string(n) + "_ID=" + std::to_string(6561 + n) + "\r\n";
   Load(text);
-  EXPECT_TRUE(TriggerAt(6561 + 999));
-  EXPECT_FALSE(TriggerAt(6561 + 1000));
+  EXPECT_TRUE(TriggerAt(6561 + 1199));
+  EXPECT_FALSE(TriggerAt(6561 + 1200)) << "entry 1200 lies beyond the count";
+  ClearTriggerTable();
+  Load("[Trigger Count]\r\nTriggerCount=99999999\r\n[Triggers]\r\n0_ID=104\r\n");
+  EXPECT_TRUE(TriggerAt(104)) << "a huge count is limited, not refused";
   ClearTriggerTable();
   Load(Profile({"0_ID=104"}, -3));
   EXPECT_FALSE(TriggerAt(104));

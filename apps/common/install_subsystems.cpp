@@ -1,0 +1,9 @@
+#include "apps/common/install_subsystems.h"
+
+#include "core/T_factory.h"
+
+namespace velmora {
+
+void InstallSubsystems() { core::InstallCatalogue(); }
+
+}  // namespace velmora

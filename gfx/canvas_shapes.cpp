@@ -15,7 +15,7 @@ struct PenReach {
 };
 
 PenReach reachOf(const Pen& p) {
-  const int w = std::max(1, p.width);
+  const int w = std::clamp(p.width, 1, 1 << 24);
   return {w, w / 2, (w - 1) / 2};
 }
 
@@ -62,7 +62,7 @@ void fillRows(const Rows& rows, const Rect& box, const Rect& lim, SpanCollector&
 }  // namespace
 
 void Canvas::rectangle(int l, int t, int r, int b) {
-  const Rect n = Rect{l, t, r, b}.normalized();
+  const Rect n = clampRect(Rect{l, t, r, b}).normalized();
   const Rect lim = CanvasPainter::limit(*this);
   const Ink brush = CanvasPainter::brushInk(*this, s_.brush);
   SpanCollector inside;
@@ -122,13 +122,13 @@ void drawRoundShape(Canvas& c, const Rect& n, Make make) {
 }  // namespace
 
 void Canvas::ellipse(int l, int t, int r, int b) {
-  drawRoundShape(*this, Rect{l, t, r, b}.normalized(),
+  drawRoundShape(*this, clampRect(Rect{l, t, r, b}).normalized(),
                  [](const Rect& box, int) { return EllipseRows(box); });
 }
 
 void Canvas::roundRect(int l, int t, int r, int b, int cornerWidth, int cornerHeight) {
   const int ew = std::max(0, cornerWidth), eh = std::max(0, cornerHeight);
-  drawRoundShape(*this, Rect{l, t, r, b}.normalized(), [ew, eh](const Rect& box, int grow) {
+  drawRoundShape(*this, clampRect(Rect{l, t, r, b}).normalized(), [ew, eh](const Rect& box, int grow) {
     return RoundRectRows(box, std::max(0, ew + grow), std::max(0, eh + grow));
   });
 }

@@ -59,6 +59,8 @@ struct TextMask {
 class FontFace {
  public:
   virtual ~FontFace() = default;
+  // The family actually used (after substitution), for diagnostics and tests.
+  [[nodiscard]] virtual std::string family() const = 0;
   [[nodiscard]] virtual const FontMetrics& metrics() const = 0;
   [[nodiscard]] virtual Size textExtent(std::string_view utf8) const = 0;
   [[nodiscard]] virtual AbcWidth abcWidth(char32_t ch) const = 0;

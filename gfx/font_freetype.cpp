@@ -71,6 +71,7 @@ class FreeTypeFace final : public FontFace {
   }
   ~FreeTypeFace() override { FT_Done_Face(face_); }
 
+  std::string family() const override { return face_->family_name ? face_->family_name : ""; }
   const FontMetrics& metrics() const override { return m_; }
 
   Size textExtent(std::string_view utf8) const override {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "gfx/jpeg.h"
 
@@ -18,12 +19,18 @@ namespace {
 struct ErrorJump {
   jpeg_error_mgr mgr;
   std::jmp_buf jump;
+  bool truncated;
 };
 
 void onError(j_common_ptr cinfo) {
   std::longjmp(reinterpret_cast<ErrorJump*>(cinfo->err)->jump, 1);
 }
-// Corrupt-data warnings are counted by libjpeg; we stay silent.
+// Corrupt-data warnings are tolerated (pictures from cameras and the web often
+// carry them), but a stream that simply ends early is a damaged file.
+void onEmit(j_common_ptr cinfo, int level) {
+  if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
+    reinterpret_cast<ErrorJump*>(cinfo->err)->truncated = true;
+}
 void onMessage(j_common_ptr) {}
 
 // Decodes into pixels allocated by the caller once the header is known.
@@ -35,6 +42,8 @@ bool decodeInto(std::span<const std::uint8_t> data, Bitmap& image, std::vector<s
   cinfo.err = jpeg_std_error(&err.mgr);
   err.mgr.error_exit = onError;
   err.mgr.output_message = onMessage;
+  err.mgr.emit_message = onEmit;
+  err.truncated = false;
   JSAMPROW rowPtr[1];
   if (setjmp(err.jump)) {
     jpeg_destroy_decompress(&cinfo);
@@ -75,7 +84,7 @@ bool decodeInto(std::span<const std::uint8_t> data, Bitmap& image, std::vector<s
   }
   jpeg_finish_decompress(&cinfo);
   jpeg_destroy_decompress(&cinfo);
-  return true;
+  return !err.truncated;
 }
 
 bool encodeInto(const Bitmap& b, int quality, unsigned char** buffer, unsigned long* size) {

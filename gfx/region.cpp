@@ -27,7 +27,7 @@ Region Region::fromRect(const Rect& r) {
 }
 
 Region Region::ellipse(const Rect& r) {
-  const Rect n = r.normalized();
+  const Rect n = clampRect(r).normalized();
   SpanCollector c;
   const EllipseRows rows(n);
   addRows(rows, n, c);
@@ -35,7 +35,7 @@ Region Region::ellipse(const Rect& r) {
 }
 
 Region Region::roundRect(const Rect& r, int cornerWidth, int cornerHeight) {
-  const Rect n = r.normalized();
+  const Rect n = clampRect(r).normalized();
   SpanCollector c;
   const RoundRectRows rows(n, cornerWidth, cornerHeight);
   addRows(rows, n, c);

@@ -3,6 +3,7 @@
 // these, so a clip region of an ellipse matches the ellipse drawn in it.
 #pragma once
 
+#include <algorithm>
 #include <span>
 
 #include "gfx/region.h"
@@ -13,6 +14,14 @@ namespace gfx {
 // No shape is rasterised beyond this box; bitmaps are far smaller, so only
 // absurd coordinates are affected, and they then cost nothing.
 inline constexpr Rect kShapeLimit{-(1 << 16), -(1 << 16), 1 << 16, 1 << 16};
+
+// Shape coordinates are pulled into this range first so that widths, pen
+// offsets and corner sizes cannot overflow; far beyond any bitmap either way.
+inline constexpr int kCoordLimit = 1 << 29;
+[[nodiscard]] constexpr int clampCoord(int v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
+[[nodiscard]] constexpr Rect clampRect(const Rect& r) {
+  return {clampCoord(r.left), clampCoord(r.top), clampCoord(r.right), clampCoord(r.bottom)};
+}
 
 struct PointF {
   double x = 0;

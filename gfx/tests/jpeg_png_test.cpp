@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "gfx/canvas.h"
@@ -112,6 +113,33 @@ TEST(Compare, DumpsActualExpectedAndDifferenceOnMismatch) {
   EXPECT_FALSE(gfx::testing::compareBitmaps(Bitmap(3, 4), e, "size").equal);
   unsetenv("VELMORA_TEST_OUTPUT");
   std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace gfx
+
+namespace gfx {
+namespace {
+
+std::string corpusFile(const char* name) {
+  const char* root = std::getenv("VELMORA_SOURCE_DIR");
+  return std::string(root ? root : ".") + "/gfx/fuzz/corpus/jpeg/" + name;
+}
+
+// Variants other writers produce: grey, progressive and (Adobe-style) CMYK.
+TEST(Jpeg, ReadsGreyProgressiveAndCmykFiles) {
+  Bitmap grey, prog, cmyk;
+  ASSERT_TRUE(readJpegFile(corpusFile("grey.jpg"), grey));
+  ASSERT_TRUE(readJpegFile(corpusFile("progressive.jpg"), prog));
+  ASSERT_TRUE(readJpegFile(corpusFile("cmyk.jpg"), cmyk));
+  for (const Bitmap* b : {&grey, &prog, &cmyk}) EXPECT_EQ(b->size(), (Size{24, 16}));
+  for (int x = 0; x < 24; ++x) {
+    const Color c = grey.pixel(x, 8);
+    EXPECT_TRUE(redOf(c) == greenOf(c) && greenOf(c) == blueOf(c));
+  }
+  // The progressive file holds red = 10x + 5y, blue = red + 80.
+  EXPECT_NEAR(redOf(prog.pixel(10, 8)), 140, 14);
+  EXPECT_NEAR(blueOf(prog.pixel(10, 8)), 220, 14);
 }
 
 }  // namespace

@@ -51,8 +51,9 @@ class FreeTypeFace final : public FontFace {
     const double upem = face_->units_per_EM ? face_->units_per_EM : 2048.0;
     const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
     if (os2 && os2->usWinAscent + os2->usWinDescent > 0) {
-      // The platform's line metrics come from the Windows ascent and descent.
-      m_.ascent = static_cast<int>(std::ceil(os2->usWinAscent * px_ / upem - 1e-6));
+      // The platform's line metrics come from the Windows ascent and descent,
+      // each scaled and rounded.
+      m_.ascent = static_cast<int>(std::lround(os2->usWinAscent * px_ / upem));
       m_.descent = static_cast<int>(std::lround(os2->usWinDescent * px_ / upem));
       strikePos_ = static_cast<int>(std::lround(os2->yStrikeoutPosition * px_ / upem));
       strikeSize_ = std::max(1, static_cast<int>(std::lround(os2->yStrikeoutSize * px_ / upem)));

@@ -34,7 +34,7 @@ AxisMap nearestMap(const Axis& a) {
   for (int v = a.vis0; v < a.vis1; ++v) {
     const long long i = v - a.d0;
     const long long k = a.flip ? a.dn - 1 - i : i;
-    const long long s = a.s0 + ((2 * k + 1) * a.sn) / (2 * a.dn);
+    const long long s = a.s0 + static_cast<long long>((static_cast<__int128>(2 * k + 1) * a.sn) / (2 * a.dn));
     const int si = (s >= 0 && s < a.limit) ? static_cast<int>(s) : -1;
     all.push_back(si);
     if (si >= 0) {

@@ -77,17 +77,6 @@ void rop3General(std::uint8_t index, const Rop3Row& r) {
 
 namespace {
 
-// P-using loops come in two flavours so that a solid brush costs no pattern row.
-template <class F>
-inline void withPattern(const Rop3Row& r, F f) {
-  if (r.p) {
-    for (int i = 0; i < r.n; ++i) r.d[i] = f(r.p[i], r.s ? r.s[i] : 0, r.d[i]);
-  } else {
-    const Pixel p = r.solid;
-    for (int i = 0; i < r.n; ++i) r.d[i] = f(p, r.s ? r.s[i] : 0, r.d[i]);
-  }
-}
-
 void srcCopy(const Rop3Row& r) {
   std::memmove(r.d, r.s, static_cast<std::size_t>(r.n) * sizeof(Pixel));
 }

@@ -8,8 +8,10 @@ namespace detail {
 
 // Minor-axis offset of step i: i * minor / major rounded half up. The same for
 // every caller, so drawing a line twice hits the same pixels.
+// 128-bit, because both spans may reach 2^32 for lines across the whole
+// coordinate range.
 inline long long lineMinor(long long i, long long major, long long minor) {
-  return (2 * i * minor + major) / (2 * major);
+  return static_cast<long long>((2 * static_cast<__int128>(i) * minor + major) / (2 * static_cast<__int128>(major)));
 }
 
 }  // namespace detail

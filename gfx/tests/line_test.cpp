@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdlib>
 #include <vector>
 
 #include "gfx/canvas.h"
@@ -161,6 +163,20 @@ TEST(Line, HugeAndNegativeCoordinatesDrawOnlyTheVisiblePart) {
   cn.lineTo(-50, 2000000000);
   cn.lineTo(2000000000, -7);
   EXPECT_EQ(changedPixels(none, Bitmap(4, 4, kWhite)), 0);
+  // Across the whole coordinate range: passes near (0, 1) with slope just under 1.
+  Bitmap diag(8, 8, kWhite);
+  Canvas cd(diag);
+  cd.moveTo(INT_MIN, INT_MIN + 5);
+  cd.lineTo(INT_MAX, INT_MAX - 3);
+  for (int x = 0; x < 6; ++x) {
+    int hits = 0;
+    for (int y = 0; y < 8; ++y)
+      if (diag.pixel(x, y) == kBlack) {
+        ++hits;
+        EXPECT_LE(std::abs(y - x - 1), 1) << x;
+      }
+    EXPECT_EQ(hits, 1) << x;
+  }
 }
 
 TEST(Line, ClippedLineKeepsTheUnclippedPixels) {

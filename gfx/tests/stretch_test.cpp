@@ -110,6 +110,8 @@ TEST(Stretch, WithARasterOperationAndFromItself) {
   EXPECT_FALSE(c.stretchBlt(0, 0, 4, 4, Bitmap(), 0, 0, 1, 1));
   EXPECT_TRUE(c.stretchBlt(0, 0, 4, 4, src, 50, 50, 1, 1));  // source outside: nothing
   EXPECT_EQ(b.pixel(3, 3), 0x0000FFu);
+  EXPECT_TRUE(c.stretchBlt(-2000000000, -2000000000, 2147483647, 2147483647, src, 0, 0, 2, 2));
+  EXPECT_EQ(b.pixel(3, 3), 0xFFFFFFu);
 }
 
 }  // namespace

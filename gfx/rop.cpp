@@ -1,0 +1,155 @@
+#include "gfx/rop.h"
+
+#include <cstring>
+
+namespace gfx {
+
+namespace {
+
+constexpr Pixel kM = kRgbMask;
+
+template <class F>
+inline void forRow(Pixel* d, int n, F f) {
+  for (int i = 0; i < n; ++i) d[i] = f(d[i]);
+}
+
+}  // namespace
+
+Pixel applyRop2(Rop2 mode, Pixel p, Pixel d) {
+  switch (mode) {
+    case Rop2::Black: return 0;
+    case Rop2::NotMergePen: return ~(p | d) & kM;
+    case Rop2::MaskNotPen: return ~p & d & kM;
+    case Rop2::NotCopyPen: return ~p & kM;
+    case Rop2::MaskPenNot: return p & ~d & kM;
+    case Rop2::Not: return ~d & kM;
+    case Rop2::XorPen: return (p ^ d) & kM;
+    case Rop2::NotMaskPen: return ~(p & d) & kM;
+    case Rop2::MaskPen: return p & d & kM;
+    case Rop2::NotXorPen: return ~(p ^ d) & kM;
+    case Rop2::Nop: return d;
+    case Rop2::MergeNotPen: return (~p | d) & kM;
+    case Rop2::CopyPen: return p & kM;
+    case Rop2::MergePenNot: return (p | ~d) & kM;
+    case Rop2::MergePen: return (p | d) & kM;
+    case Rop2::White: return kM;
+  }
+  return d;
+}
+
+void rop2Row(Rop2 mode, Pixel* d, int n, Pixel p) {
+  p &= kM;
+  switch (mode) {
+    case Rop2::CopyPen: std::fill(d, d + n, p); return;
+    case Rop2::Black: std::fill(d, d + n, 0u); return;
+    case Rop2::White: std::fill(d, d + n, kM); return;
+    case Rop2::NotCopyPen: std::fill(d, d + n, ~p & kM); return;
+    case Rop2::Nop: return;
+    case Rop2::XorPen: forRow(d, n, [p](Pixel v) { return v ^ p; }); return;
+    case Rop2::NotXorPen: forRow(d, n, [p](Pixel v) { return v ^ p ^ kM; }); return;
+    case Rop2::Not: forRow(d, n, [](Pixel v) { return v ^ kM; }); return;
+    case Rop2::MaskPen: forRow(d, n, [p](Pixel v) { return v & p; }); return;
+    case Rop2::MergePen: forRow(d, n, [p](Pixel v) { return v | p; }); return;
+    default: forRow(d, n, [mode, p](Pixel v) { return applyRop2(mode, p, v); }); return;
+  }
+}
+
+void rop2PatternRow(Rop2 mode, Pixel* d, int n, const Pixel* pat, std::uint8_t mask, int phase) {
+  for (int i = 0; i < n; ++i) {
+    const int k = (phase + i) & 7;
+    if (mask & (0x80 >> k)) d[i] = applyRop2(mode, pat[k], d[i]);
+  }
+}
+
+void rop3General(std::uint8_t index, const Rop3Row& r) {
+  for (int i = 0; i < r.n; ++i) {
+    const Pixel p = r.p ? r.p[i] : r.solid;
+    const Pixel s = r.s ? r.s[i] : 0;
+    const Pixel d = r.d[i];
+    Pixel out = 0;
+    for (int bit = 0; bit < 8; ++bit) {
+      if (!(index & (1 << bit))) continue;
+      out |= ((bit & 4) ? p : ~p) & ((bit & 2) ? s : ~s) & ((bit & 1) ? d : ~d);
+    }
+    r.d[i] = out & kM;
+  }
+}
+
+namespace {
+
+void srcCopy(const Rop3Row& r) {
+  std::memmove(r.d, r.s, static_cast<std::size_t>(r.n) * sizeof(Pixel));
+}
+void srcInvert(const Rop3Row& r) {
+  for (int i = 0; i < r.n; ++i) r.d[i] ^= r.s[i];
+}
+void srcAnd(const Rop3Row& r) {
+  for (int i = 0; i < r.n; ++i) r.d[i] &= r.s[i];
+}
+void srcPaint(const Rop3Row& r) {
+  for (int i = 0; i < r.n; ++i) r.d[i] |= r.s[i];
+}
+void notSrcCopy(const Rop3Row& r) {
+  for (int i = 0; i < r.n; ++i) r.d[i] = r.s[i] ^ kM;
+}
+void mergeCopy(const Rop3Row& r) {
+  if (r.p) {
+    for (int i = 0; i < r.n; ++i) r.d[i] = r.p[i] & r.s[i];
+  } else {
+    const Pixel p = r.solid;
+    for (int i = 0; i < r.n; ++i) r.d[i] = p & r.s[i];
+  }
+}
+void destAndPatOrNotSrc(const Rop3Row& r) {
+  if (r.p) {
+    for (int i = 0; i < r.n; ++i) r.d[i] &= r.p[i] | ~r.s[i];
+  } else {
+    const Pixel p = r.solid;
+    for (int i = 0; i < r.n; ++i) r.d[i] &= p | ~r.s[i];
+  }
+}
+void patCopy(const Rop3Row& r) {
+  if (r.p) std::memcpy(r.d, r.p, static_cast<std::size_t>(r.n) * sizeof(Pixel));
+  else std::fill(r.d, r.d + r.n, r.solid);
+}
+void patInvert(const Rop3Row& r) {
+  if (r.p) {
+    for (int i = 0; i < r.n; ++i) r.d[i] ^= r.p[i];
+  } else {
+    const Pixel p = r.solid;
+    for (int i = 0; i < r.n; ++i) r.d[i] ^= p;
+  }
+}
+void dstInvert(const Rop3Row& r) {
+  for (int i = 0; i < r.n; ++i) r.d[i] ^= kM;
+}
+void blackness(const Rop3Row& r) { std::fill(r.d, r.d + r.n, 0u); }
+void whiteness(const Rop3Row& r) { std::fill(r.d, r.d + r.n, kM); }
+
+}  // namespace
+
+Rop3RowFn rop3FastPath(std::uint8_t index) {
+  switch (index) {
+    case rop3::index(rop3::kSrcCopy): return srcCopy;
+    case rop3::index(rop3::kSrcInvert): return srcInvert;
+    case rop3::index(rop3::kSrcAnd): return srcAnd;
+    case rop3::index(rop3::kSrcPaint): return srcPaint;
+    case rop3::index(rop3::kNotSrcCopy): return notSrcCopy;
+    case rop3::index(rop3::kMergeCopy): return mergeCopy;
+    case rop3::index(rop3::kDestAndPatOrNotSrc): return destAndPatOrNotSrc;
+    case rop3::index(rop3::kPatCopy): return patCopy;
+    case rop3::index(rop3::kPatInvert): return patInvert;
+    case rop3::index(rop3::kDstInvert): return dstInvert;
+    case rop3::index(rop3::kBlackness): return blackness;
+    case rop3::index(rop3::kWhiteness): return whiteness;
+    default: return nullptr;
+  }
+}
+
+void rop3Apply(std::uint8_t index, const Rop3Row& r) {
+  if (r.n <= 0) return;
+  if (Rop3RowFn f = rop3FastPath(index)) f(r);
+  else rop3General(index, r);
+}
+
+}  // namespace gfx

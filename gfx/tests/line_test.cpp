@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+#include "gfx/canvas.h"
+#include "test_util.h"
+
+namespace gfx {
+namespace {
+
+using test::changedPixels;
+using test::randomBitmap;
+
+constexpr Color kWhite = 0xFFFFFF;
+constexpr Color kBlack = 0x000000;
+
+TEST(Line, ExcludesTheLastPixel) {
+  Bitmap b(10, 3, kWhite);
+  Canvas c(b);
+  c.moveTo(1, 1);
+  c.lineTo(6, 1);
+  for (int x = 0; x < 10; ++x) EXPECT_EQ(b.pixel(x, 1), x >= 1 && x < 6 ? kBlack : kWhite) << x;
+  EXPECT_EQ(c.position(), (Point{6, 1}));
+}
+
+TEST(Line, DiagonalsAndSteepLinesStepOnePixelPerMajorStep) {
+  Bitmap b(10, 10, kWhite);
+  Canvas c(b);
+  c.moveTo(0, 0);
+  c.lineTo(5, 5);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(b.pixel(i, i), kBlack);
+  EXPECT_EQ(b.pixel(5, 5), kWhite);
+  Bitmap s(10, 10, kWhite);
+  Canvas cs(s);
+  cs.moveTo(2, 9);
+  cs.lineTo(4, 1);  // steep, upward
+  EXPECT_EQ(changedPixels(s, Bitmap(10, 10, kWhite)), 8);
+  for (int y = 2; y <= 9; ++y) {
+    int inRow = 0;
+    for (int x = 0; x < 10; ++x) inRow += s.pixel(x, y) == kBlack;
+    EXPECT_EQ(inRow, 1) << y;
+  }
+}
+
+// What the swipe arrow and rubber bands rely on: a NOT-XOR pen draws a line and
+// the same call again erases it, for thin and wide pens and any direction.
+TEST(Line, NotXorPenTwiceRestoresTheDestination) {
+  const Bitmap base = randomBitmap(64, 48, 7);
+  struct Case {
+    int width;
+    LineCap cap;
+    Point a, b;
+  };
+  const Case cases[] = {{1, LineCap::Round, {3, 5}, {60, 40}}, {1, LineCap::Round, {50, 2}, {10, 45}},
+                        {3, LineCap::Flat, {20, 20}, {100, 20}}, {3, LineCap::Flat, {20, 20}, {36, 4}},
+                        {7, LineCap::Round, {-10, 30}, {40, 10}}, {4, LineCap::Square, {30, 30}, {30, 31}}};
+  for (const Case& k : cases) {
+    Bitmap b = base;
+    Canvas c(b);
+    c.setRop2(Rop2::NotXorPen);
+    c.setPen({PenStyle::Solid, k.width, 0xFF0000, k.cap});
+    c.moveTo(k.a.x, k.a.y);
+    c.lineTo(k.b.x, k.b.y);
+    EXPECT_GT(changedPixels(b, base), 0);
+    c.moveTo(k.a.x, k.a.y);
+    c.lineTo(k.b.x, k.b.y);
+    EXPECT_TRUE(b.samePixels(base)) << "width " << k.width;
+  }
+}
+
+// An XOR pen must touch every pixel of one call once: a pixel touched twice
+// would vanish. Polylines, their joints and closing corners included.
+TEST(Line, XorStrokeTouchesEachPixelOncePerCall) {
+  const std::vector<Point> zigzag = {{5, 5}, {40, 8}, {10, 30}, {45, 35}, {5, 5}};
+  for (int width : {1, 2, 9, 20}) {
+    Bitmap b(60, 50, kBlack);
+    Canvas c(b);
+    c.setRop2(Rop2::XorPen);
+    c.setPen({PenStyle::Solid, width, kWhite});
+    c.polyline(zigzag);
+    Bitmap copyPen(60, 50, kBlack);
+    Canvas cc(copyPen);
+    cc.setPen({PenStyle::Solid, width, kWhite});
+    cc.polyline(zigzag);
+    EXPECT_TRUE(b.samePixels(copyPen)) << "width " << width;
+  }
+}
+
+TEST(Line, RectangleOutlineWithXorKeepsItsCorners) {
+  for (int width : {1, 5}) {
+    Bitmap b(30, 30, kBlack);
+    Canvas c(b);
+    c.setRop2(Rop2::XorPen);
+    c.setPen({PenStyle::Solid, width, kWhite});
+    c.setBrush(Brush::clear());
+    c.rectangle(5, 5, 25, 20);
+    EXPECT_EQ(b.pixel(5, 5), kWhite);
+    EXPECT_EQ(b.pixel(24, 19), kWhite);
+    EXPECT_EQ(b.pixel(24, 5), kWhite);
+  }
+}
+
+TEST(Line, WidePenCapsCoverTheEndpoints) {
+  struct Case {
+    LineCap cap;
+    bool coversEnds;
+    int reachBeyondEnd;
+  };
+  for (const Case& k : {Case{LineCap::Round, true, 4}, Case{LineCap::Square, true, 4},
+                        Case{LineCap::Flat, false, 0}}) {
+    Bitmap b(40, 20, kWhite);
+    Canvas c(b);
+    c.setPen({PenStyle::Solid, 9, kBlack, k.cap});
+    c.moveTo(10, 10);
+    c.lineTo(30, 10);
+    EXPECT_EQ(b.pixel(10, 10), kBlack);
+    EXPECT_EQ(b.pixel(30, 10) == kBlack, k.coversEnds) << static_cast<int>(k.cap);
+    // The cap reaches half the width past each end along the line.
+    EXPECT_EQ(b.pixel(30 + k.reachBeyondEnd, 10) == kBlack, k.coversEnds);
+    EXPECT_EQ(b.pixel(31 + k.reachBeyondEnd, 10), kWhite);
+    EXPECT_EQ(b.pixel(9 - k.reachBeyondEnd, 10), kWhite);
+    // Nine rows thick across the middle.
+    int rows = 0;
+    for (int y = 0; y < 20; ++y) rows += b.pixel(20, y) == kBlack;
+    EXPECT_EQ(rows, 9);
+  }
+}
+
+TEST(Line, DotStyleAlternatesThreeOnThreeOffAndPaintsGapsWhenOpaque) {
+  for (BackgroundMode mode : {BackgroundMode::Transparent, BackgroundMode::Opaque}) {
+    Bitmap b(20, 1, 0x00FF00);
+    Canvas c(b);
+    c.setPen({PenStyle::Dot, 1, kBlack});
+    c.setBackgroundMode(mode);
+    c.setBackgroundColor(0x0000FF);
+    c.moveTo(0, 0);
+    c.lineTo(12, 0);
+    const Color gap = mode == BackgroundMode::Opaque ? 0x0000FF : 0x00FF00;
+    for (int x = 0; x < 12; ++x) EXPECT_EQ(b.pixel(x, 0), (x / 3) % 2 == 0 ? kBlack : gap) << x;
+    EXPECT_EQ(b.pixel(12, 0), 0x00FF00u);
+  }
+}
+
+TEST(Line, HugeAndNegativeCoordinatesDrawOnlyTheVisiblePart) {
+  // The far-away line must hit exactly the pixels of the same line seen through
+  // a bitmap that starts there, and must not walk the billions of steps.
+  Bitmap b(20, 20, kWhite);
+  Canvas c(b);
+  c.moveTo(-2000000000, 10);
+  c.lineTo(2000000000, 10);
+  for (int x = 0; x < 20; ++x) EXPECT_EQ(b.pixel(x, 10), kBlack);
+  c.setPen({PenStyle::Solid, 10, 0x0000FF});
+  c.moveTo(-1000000000, -1000000000);
+  c.lineTo(1000000000, 1000000000);
+  EXPECT_EQ(b.pixel(0, 0), 0x0000FFu);
+  EXPECT_EQ(b.pixel(19, 19), 0x0000FFu);
+  EXPECT_EQ(b.pixel(19, 0), kWhite);
+  Bitmap none(4, 4, kWhite);
+  Canvas cn(none);
+  cn.moveTo(-100, -100);
+  cn.lineTo(-50, 2000000000);
+  cn.lineTo(2000000000, -7);
+  EXPECT_EQ(changedPixels(none, Bitmap(4, 4, kWhite)), 0);
+  // Across the whole coordinate range: passes near (0, 1) with slope just under 1.
+  Bitmap diag(8, 8, kWhite);
+  Canvas cd(diag);
+  cd.moveTo(INT_MIN, INT_MIN + 5);
+  cd.lineTo(INT_MAX, INT_MAX - 3);
+  for (int x = 0; x < 6; ++x) {
+    int hits = 0;
+    for (int y = 0; y < 8; ++y)
+      if (diag.pixel(x, y) == kBlack) {
+        ++hits;
+        EXPECT_LE(std::abs(y - x - 1), 1) << x;
+      }
+    EXPECT_EQ(hits, 1) << x;
+  }
+}
+
+TEST(Line, ClippedLineKeepsTheUnclippedPixels) {
+  Bitmap full(40, 30, kWhite);
+  Canvas cf(full);
+  cf.moveTo(-13, 3);
+  cf.lineTo(52, 27);
+  Bitmap clipped(40, 30, kWhite);
+  Canvas cc(clipped);
+  cc.setClip(Region::fromRect({10, 0, 25, 30}));
+  cc.moveTo(-13, 3);
+  cc.lineTo(52, 27);
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 40; ++x)
+      EXPECT_EQ(clipped.pixel(x, y), x >= 10 && x < 25 ? full.pixel(x, y) : kWhite) << x << "," << y;
+}
+
+}  // namespace
+}  // namespace gfx

@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "gfx/canvas.h"
+#include "test_util.h"
+
+namespace gfx {
+namespace {
+
+using test::inkBox;
+
+constexpr Color kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0x0000FF, kGreen = 0x00FF00;
+
+struct Drawn {
+  Bitmap b;
+  Rect box;
+};
+
+Drawn draw(int w, int h, void (*shape)(Canvas&)) {
+  Drawn d{Bitmap(w, h, kWhite), {}};
+  Canvas c(d.b);
+  c.setBrush(Brush::solid(kRed));
+  shape(c);
+  d.box = inkBox(d.b, kWhite);
+  return d;
+}
+
+TEST(Rectangle, OnePixelPenRunsAlongTheEdgesAndTheBrushFillsInside) {
+  const Drawn d = draw(12, 10, [](Canvas& c) { c.rectangle(2, 1, 9, 8); });
+  EXPECT_EQ(d.box, (Rect{2, 1, 9, 8}));
+  EXPECT_EQ(d.b.pixel(2, 1), kBlack);
+  EXPECT_EQ(d.b.pixel(8, 7), kBlack);
+  EXPECT_EQ(d.b.pixel(3, 2), kRed);
+  EXPECT_EQ(d.b.pixel(7, 6), kRed);
+}
+
+TEST(Rectangle, PenWidthsCentreOnTheEdgeUnlessInsideFrame) {
+  struct Case {
+    PenStyle style;
+    int width;
+    Rect ink;
+    Point firstInside;
+  };
+  const Case cases[] = {
+      {PenStyle::Solid, 3, {9, 9, 31, 31}, {12, 12}},
+      {PenStyle::InsideFrame, 3, {10, 10, 30, 30}, {13, 13}},
+      {PenStyle::InsideFrame, 6, {10, 10, 30, 30}, {16, 16}},
+      {PenStyle::Solid, 2, {9, 9, 30, 30}, {11, 11}},
+  };
+  for (const Case& k : cases) {
+    Bitmap b(40, 40, kWhite);
+    Canvas c(b);
+    c.setPen({k.style, k.width, kBlack});
+    c.setBrush(Brush::solid(kRed));
+    c.rectangle(10, 10, 30, 30);
+    EXPECT_EQ(inkBox(b, kWhite), k.ink) << "width " << k.width;
+    EXPECT_EQ(b.pixel(k.firstInside.x, k.firstInside.y), kRed) << "width " << k.width;
+    EXPECT_EQ(b.pixel(k.firstInside.x - 1, k.firstInside.y), kBlack) << "width " << k.width;
+  }
+}
+
+TEST(Rectangle, WithoutAPenTheFillIsOnePixelSmaller) {
+  const Drawn d = draw(10, 10, [](Canvas& c) {
+    c.setPen({PenStyle::Clear});
+    c.rectangle(1, 1, 6, 5);
+  });
+  EXPECT_EQ(d.box, (Rect{1, 1, 5, 4}));
+}
+
+// Shapes the tools stamp and clip by: both ellipses and rounded rectangles at odd
+// and even sizes must reach every side of their box, be mirror-symmetric, be one
+// run per row, and be closed (the brush never touches the outside).
+class RoundShape : public ::testing::TestWithParam<std::tuple<int, int, bool>> {};
+
+TEST_P(RoundShape, ReachesTheBoxIsSymmetricConvexAndClosed) {
+  const auto [w, h, rounded] = GetParam();
+  Bitmap b(w + 8, h + 8, kWhite);
+  Canvas c(b);
+  c.setBrush(Brush::solid(kRed));
+  const Rect box{4, 4, 4 + w, 4 + h};
+  if (rounded) c.roundRect(box.left, box.top, box.right, box.bottom, w / 2, h / 3);
+  else c.ellipse(box.left, box.top, box.right, box.bottom);
+  ASSERT_EQ(inkBox(b, kWhite), box);
+  for (int y = box.top; y < box.bottom; ++y) {
+    int runs = 0;
+    for (int x = box.left; x < box.right; ++x) {
+      const Color p = b.pixel(x, y);
+      EXPECT_EQ(p, b.pixel(box.left + box.right - 1 - x, y)) << "mirror x at " << x << "," << y;
+      EXPECT_EQ(p, b.pixel(x, box.top + box.bottom - 1 - y)) << "mirror y at " << x << "," << y;
+      if (p != kWhite && (x == box.left || b.pixel(x - 1, y) == kWhite)) ++runs;
+      if (p == kRed) {
+        for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+          EXPECT_NE(b.pixel(x + dx, y + dy), kWhite) << "brush leaks at " << x << "," << y;
+      }
+    }
+    EXPECT_EQ(runs, 1) << "row " << y;
+  }
+  // A one-pixel outline covers exactly what the region of the same shape holds.
+  const Region r = rounded ? Region::roundRect(box, w / 2, h / 3) : Region::ellipse(box);
+  for (int y = 0; y < b.height(); ++y)
+    for (int x = 0; x < b.width(); ++x) EXPECT_EQ(b.pixel(x, y) != kWhite, r.contains(x, y)) << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, RoundShape,
+                         ::testing::Combine(::testing::Values(1, 2, 3, 8, 9, 30), ::testing::Values(1, 2, 7, 10, 31),
+                                            ::testing::Bool()));
+
+TEST(Ellipse, InsideFramePenStaysInsideTheBoxAndWidePensGrowOutward) {
+  for (auto [style, width, ink] : {std::tuple{PenStyle::InsideFrame, 5, Rect{10, 10, 40, 30}},
+                                   std::tuple{PenStyle::Solid, 5, Rect{8, 8, 42, 32}}}) {
+    Bitmap b(50, 40, kWhite);
+    Canvas c(b);
+    c.setPen({style, width, kBlack});
+    c.setBrush(Brush::solid(kRed));
+    c.ellipse(10, 10, 40, 30);
+    EXPECT_EQ(inkBox(b, kWhite), ink);
+    // The ring is width pixels thick on the axes.
+    int ring = 0;
+    for (int x = ink.left; x < 25; ++x) ring += b.pixel(x, 20) == kBlack;
+    EXPECT_EQ(ring, width);
+    EXPECT_EQ(b.pixel(25, 20), kRed);
+  }
+}
+
+TEST(Ellipse, XorShapeTwiceRestoresAndTouchesEachPixelOnce) {
+  const Bitmap base = test::randomBitmap(40, 40, 3);
+  Bitmap b = base;
+  Canvas c(b);
+  c.setRop2(Rop2::XorPen);
+  c.setPen({PenStyle::Solid, 4, 0xFFFFFF});
+  c.setBrush(Brush::solid(0xFFFFFF));
+  c.ellipse(5, 6, 33, 35);
+  // Every changed pixel is inverted exactly (once), none twice (unchanged).
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 40; ++x)
+      if (b.row(y)[x] != base.row(y)[x]) {
+        EXPECT_EQ(b.row(y)[x], base.row(y)[x] ^ 0xFFFFFF);
+      }
+  EXPECT_EQ(b.pixel(19, 20), base.pixel(19, 20) ^ 0xFFFFFF);
+  c.ellipse(5, 6, 33, 35);
+  EXPECT_TRUE(b.samePixels(base));
+}
+
+TEST(Polygon, FillModesDifferInTheMiddleOfAStar) {
+  const std::vector<Point> star = {{20, 2}, {31, 36}, {2, 14}, {38, 14}, {9, 36}};
+  for (FillMode mode : {FillMode::Alternate, FillMode::Winding}) {
+    Bitmap b(40, 40, kWhite);
+    Canvas c(b);
+    c.setPen({PenStyle::Clear});
+    c.setBrush(Brush::solid(kRed));
+    c.setPolygonFillMode(mode);
+    c.polygon(star);
+    EXPECT_EQ(b.pixel(20, 20) == kRed, mode == FillMode::Winding);
+    EXPECT_EQ(b.pixel(20, 8), kRed);
+  }
+}
+
+TEST(Polygon, AxisAlignedFillExcludesRightAndBottomAndThePenDrawsThem) {
+  const std::vector<Point> square = {{2, 2}, {8, 2}, {8, 7}, {2, 7}};
+  Bitmap b(12, 12, kWhite);
+  Canvas c(b);
+  c.setPen({PenStyle::Clear});
+  c.setBrush(Brush::solid(kRed));
+  c.polygon(square);
+  EXPECT_EQ(inkBox(b, kWhite), (Rect{2, 2, 8, 7}));
+  c.setPen({PenStyle::Solid, 1, kBlack});
+  c.polygon(square);
+  EXPECT_EQ(inkBox(b, kWhite), (Rect{2, 2, 9, 8}));
+  EXPECT_EQ(b.pixel(8, 7), kBlack);
+  EXPECT_EQ(b.pixel(5, 5), kRed);
+}
+
+TEST(FocusRect, AlternatePixelsAndTwiceRestores) {
+  const Bitmap base = test::randomBitmap(20, 20, 9);
+  Bitmap b = base;
+  Canvas c(b);
+  c.drawFocusRect({3, 4, 15, 12});
+  EXPECT_EQ(test::changedPixels(b, base), 18);  // half of the 36 border pixels
+  EXPECT_EQ(b.pixel(3, 5), base.pixel(3, 5) ^ 0xFFFFFF);
+  EXPECT_EQ(b.pixel(3, 4), base.pixel(3, 4));
+  c.drawFocusRect({3, 4, 15, 12});
+  EXPECT_TRUE(b.samePixels(base));
+}
+
+TEST(FillRect, IgnoresTheMixModeAndFrameRectDrawsOnePixel) {
+  Bitmap b(10, 10, kWhite);
+  Canvas c(b);
+  c.setRop2(Rop2::XorPen);
+  c.fillRect({1, 1, 4, 4}, Brush::solid(kRed));
+  EXPECT_EQ(b.pixel(2, 2), kRed);
+  c.frameRect({5, 5, 9, 9}, Brush::solid(kGreen));
+  EXPECT_EQ(inkBox(b, kWhite), (Rect{1, 1, 9, 9}));
+  EXPECT_EQ(b.pixel(6, 6), kWhite);
+  EXPECT_EQ(b.pixel(8, 8), kGreen);
+}
+
+// The page swatches: an outline flood-filled with a colour, including a fill
+// colour equal to the border's.
+TEST(FloodFill, BorderAndSurfaceModesStopWhereTheyShould) {
+  Bitmap b(12, 12, kWhite);
+  Canvas c(b);
+  c.setBrush(Brush::clear());
+  c.rectangle(2, 2, 10, 10);
+  c.setBrush(Brush::solid(kBlack));
+  EXPECT_TRUE(c.floodFill(5, 5, kBlack, FloodMode::Border));
+  EXPECT_EQ(b.pixel(3, 3), kBlack);
+  EXPECT_EQ(b.pixel(1, 1), kWhite);
+  EXPECT_FALSE(c.floodFill(5, 5, kBlack, FloodMode::Border));  // already border colour
+  c.setBrush(Brush::solid(kGreen));
+  EXPECT_TRUE(c.floodFill(0, 0, kWhite, FloodMode::Surface));
+  EXPECT_EQ(b.pixel(11, 11), kGreen);
+  EXPECT_EQ(b.pixel(5, 5), kBlack);
+  EXPECT_FALSE(c.floodFill(-1, 3, kWhite));
+  EXPECT_FALSE(c.floodFill(3, 400, kWhite));
+}
+
+TEST(FloodFill, StaysInsideTheClip) {
+  Bitmap b(10, 10, kWhite);
+  Canvas c(b);
+  c.setClip(Region::fromRect({0, 0, 5, 10}));
+  c.setBrush(Brush::solid(kRed));
+  EXPECT_TRUE(c.floodFill(1, 1, kWhite, FloodMode::Surface));
+  EXPECT_EQ(inkBox(b, kWhite), (Rect{0, 0, 5, 10}));
+  EXPECT_FALSE(c.floodFill(7, 1, kWhite, FloodMode::Surface));
+}
+
+TEST(Shapes, ZeroSizedAndHugeShapesAreHarmless) {
+  Bitmap b(16, 16, kWhite);
+  Canvas c(b);
+  c.setBrush(Brush::solid(kRed));
+  c.rectangle(5, 5, 5, 9);
+  c.ellipse(3, 3, 3, 3);
+  c.roundRect(1, 1, 1, 1, 0, 0);
+  c.polygon(std::vector<Point>{});
+  c.ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
+  EXPECT_EQ(b.pixel(8, 8), kRed);
+  c.setPen({PenStyle::Solid, 1000000, kBlack});
+  c.rectangle(-5, -5, 20, 20);
+  EXPECT_EQ(b.pixel(8, 8), kBlack);
+}
+
+}  // namespace
+}  // namespace gfx

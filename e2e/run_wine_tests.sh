@@ -115,6 +115,18 @@ else
   fail "platform checks" "$PLATFORM_CHECK not built"
 fi
 
+# ---- the raster engine's Windows backends (GDI text, WIC JPEG) ----
+GFX_CHECK=$BUILD/gfx/gfx_win_check.exe
+if [[ -f $GFX_CHECK ]]; then
+  if (cd "$WORK" && WINEDEBUG=-all timeout 60 wine "$GFX_CHECK" >"$WORK/gfx.out" 2>&1); then
+    ok "raster engine text and JPEG backends"
+  else
+    fail "raster engine text and JPEG backends" "$(tr -d '\r' <"$WORK/gfx.out" | tail -3 | tr '\n' ' ')"
+  fi
+else
+  fail "raster engine text and JPEG backends" "$GFX_CHECK not built"
+fi
+
 # ---- first copy: start-up ----
 if [[ ! -f $PROGRAM ]]; then fail start "$PROGRAM not built"; finish; fi
 WINEDEBUG=-all,+debugstr wine "$PROGRAM" -DEBUG >"$WORK/first.out" 2>"$WORK/first.err" &

@@ -43,9 +43,11 @@ inline void Report(const Environment& env, const globtr::MouseHookSharedData& d,
 
 inline bool Bound(const globtr::MouseHookSharedData& d, int32_t code) { return AnyBound(d, code, code); }
 
-// Counts presses and releases of one button as changes of its polled state; the
-// state starts as up, so the press that called the hook counts as the first.
+// Counts presses and releases of one button as changes of its polled state.
+// The recogniser's own button starts as pressed once: the press that called the
+// hook counts as the first even if the button is already up at the first poll.
 struct PressCounter {
+  static PressCounter Pressed(uint32_t vk) { return PressCounter{vk, true, 1, 0}; }
   uint32_t vk = 0;
   bool down = false;
   int presses = 0, releases = 0;

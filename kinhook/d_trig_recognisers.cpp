@@ -70,7 +70,7 @@ int32_t RecogniseRight(const Environment& env, MouseHookSharedData& d, Point32 p
   if (!AnyBound(d, EvHoldRight, EvClickRightClickLeft) && !anySwipe) return NotHandled;
   bool hold = Bound(d, EvHoldRight), dbl = Bound(d, EvDoubleClickRight), rl = Bound(d, EvClickRightClickLeft);
   bool clicks = d.MouseClicksEnabled != 0, swipes = d.RGesturesEnabled != 0 && anySwipe;
-  PressCounter own{SecondaryVk(env)}, primary{PrimaryVk(env)};
+  PressCounter own = PressCounter::Pressed(SecondaryVk(env)), primary{PrimaryVk(env)};
   Deadline deadline{env.tickCount() + RecogniserWindowMs};
   int32_t result = Undecided;
   for (uint32_t polls = 0; result == Undecided && polls < MaxWindowPolls && !deadline.Passed(env); ++polls) {
@@ -98,7 +98,7 @@ int32_t RecogniseMiddle(const Environment& env, MouseHookSharedData& d, Point32 
   if (!AnyBound(d, EvClickMiddle, EvClickMiddleClickLeft)) return NotHandled;
   bool click = Bound(d, EvClickMiddle), hold = Bound(d, EvHoldMiddle);
   bool dbl = Bound(d, EvDoubleClickMiddle), ml = Bound(d, EvClickMiddleClickLeft);
-  PressCounter own{VkMButton}, primary{PrimaryVk(env)};
+  PressCounter own = PressCounter::Pressed(VkMButton), primary{PrimaryVk(env)};
   Deadline deadline{env.tickCount() + RecogniserWindowMs};
   int32_t result = Undecided;
   for (uint32_t polls = 0; result == Undecided && polls < MaxWindowPolls && !deadline.Passed(env); ++polls) {

@@ -78,10 +78,13 @@ void TrackShake(const Environment& env, MouseHookSharedData& d, Point32 p) {
     int32_t span = TickDiff(d.ShakeTimes[0], d.ShakeTimes[3]);
     int64_t window = Clamp(d.ShakeWindow, 0, 60000);
     if (span >= 0 && span < window) {
+      // Strokes only enter the history when they turn, so neighbours always
+      // differ; equal neighbours are a fresh block's zeros, not strokes.
       bool h = true, v = true;
       for (int i = 0; i < 4; ++i) {
         h = h && Horizontal(d.ShakeDirs[i]);
         v = v && Vertical(d.ShakeDirs[i]);
+        if (i < 3 && d.ShakeDirs[i] == d.ShakeDirs[i + 1]) h = v = false;
       }
       if (h || v) {
         Report(env, d, CmdHotspotOrShake, h ? EvShakeHorizontal : EvShakeVertical);

@@ -82,8 +82,11 @@ bool CountsAsActivity(uint32_t m) {
 
 Verdict Steps(const Environment& env, MouseHookSharedData& d, int32_t code, uint32_t m, Point32 p) {
   uint32_t now = env.tickCount();
-  int32_t quietAhead = TickDiff(d.QuietUntil, now);
-  if (quietAhead > 0 && quietAhead <= QuietHorizonMs) return Swallow;
+  // 0 is the main program's "none": near the wrap of the clock it would
+  // otherwise look like a time just ahead.
+  uint32_t quiet = d.QuietUntil;
+  int32_t quietAhead = TickDiff(quiet, now);
+  if (quiet != 0 && quietAhead > 0 && quietAhead <= QuietHorizonMs) return Swallow;
 
   if (OutsideToolbarRect(d, p)) Report(env, d, globtr::CmdLeftToolbar, 0);
 

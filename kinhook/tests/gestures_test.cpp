@@ -109,9 +109,8 @@ TEST(Hotspots, GarbageGeometryStaysInRange) {
 TEST(Hotspots, DwellFiresOnceAndRearmsAfterLeaving) {
   HookDesk h;
   h.Bind({3090});
-  h.Run("mouse-move 2 2\nwait 1500\nmouse-move 3 3\nwait 3000\nmouse-move 500 400\nwait 200\nmouse-move 1 1\n"
-        "wait 800\n",
-        700);
+  h.Run("mouse-move 2 2\nwait 1500\nmouse-move 3 3\nwait 3000\nmouse-move 500 400\nwait 200\nmouse-move 1 1\n",
+        1500);
   EXPECT_EQ(h.Reports(), (std::vector<Report>{{101, 3090}, {101, 3090}}));
 }
 

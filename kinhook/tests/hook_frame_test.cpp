@@ -96,7 +96,7 @@ TEST(HookFrame, ClocksNearTheWrap) {
       h.Bind({3081, 3090});
       h.d->ShakeRefPos = {500, 400};
       // One long stroke on a fresh block, then a dwell in the corner.
-      h.Run("mouse-move 500 400\nwait 10\nmouse-move 500 700\nwait 10\nmouse-move 2 2\nwait 900\n", 400);
+      h.Run("mouse-move 500 400\nwait 10\nmouse-move 500 700\nwait 10\nmouse-move 2 2\n", 1300);
       EXPECT_EQ(h.Reports(), (std::vector<Report>{{101, 3090}}));
     }
   }
@@ -120,7 +120,10 @@ TEST(UpdateHookState, WritesTheGoldenBlockFromPreferencesAndBindings) {
   core::ToolAreaWidth = 1280;
   core::ToolAreaHeight = 1024;
   core::VirtualScreen = {-1280, 0, 1280, 1024};
-  for (int code : {3001, 3020, 3090, 3206, 3867}) input::BindTool(code, core::MakeTool<core::TDummyTool>());
+  for (int code : {3001, 3020, 3090, 3206, 3867}) {
+    input::GetOrCreateTrigger(code);
+    input::BindTool(code, core::MakeTool<core::TDummyTool>());
+  }
   input::GetOrCreateTrigger(3002);  // a trigger without a tool binds nothing
   core::UpdateHookState(core::HookDialogOpen);
   const auto* d = core::HookData;

@@ -8,6 +8,7 @@
 #include "core/F_main.h"
 #include "core/profile.h"
 #include "input/a_trigger.h"
+#include "kinhook/kinhook_select.h"
 #include "platform/sim/sim_process.h"
 
 namespace velmora_sim {
@@ -48,6 +49,7 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script) {
         if (auto w = desktop.FindWindow("TMainForm", "")) desktop.Post(-1, w, {core::QuitMessage, 1, 0});
       };
     }
+    kinhook::UseHookLibrary();
     int code = core::VelmoraProgram();
     if (first) mainProcess = -1;
     return code;

@@ -13,10 +13,10 @@ set -u
 
 BUILD=${1:?usage: e2e/run_wine_tests.sh BUILD_DIR [--standin]}
 BUILD=$(cd "$BUILD" && pwd) || exit 2
-PROGRAM=$BUILD/apps/Velmora.exe
-[[ ${2:-} == --standin ]] && PROGRAM=$BUILD/e2e/VelmoraStandin.exe
-PROBE=$BUILD/e2e/vprobe.exe
-PLATFORM_CHECK=$BUILD/e2e/vplatform.exe
+PROGRAM=$BUILD/bin/Velmora.exe
+[[ ${2:-} == --standin ]] && PROGRAM=$BUILD/bin/VelmoraStandin.exe
+PROBE=$BUILD/bin/vprobe.exe
+PLATFORM_CHECK=$BUILD/bin/vplatform.exe
 BLOCK=QVKLMR_KZTMouseHookSharedDataTavric_Orvanta_Nimbra20050524
 RUN_LIMIT=${RUN_LIMIT:-240}
 LABELS=("Create Objects" "Process Command-line Parameters" "Create Symbols" "Set Constants"
@@ -116,7 +116,7 @@ else
 fi
 
 # ---- the raster engine's Windows backends (GDI text, WIC JPEG) ----
-GFX_CHECK=$BUILD/gfx/gfx_win_check.exe
+GFX_CHECK=$BUILD/bin/gfx_win_check.exe
 if [[ -f $GFX_CHECK ]]; then
   if (cd "$WORK" && WINEDEBUG=-all timeout 60 wine "$GFX_CHECK" >"$WORK/gfx.out" 2>&1); then
     ok "raster engine text and JPEG backends"

@@ -1,6 +1,8 @@
 // The context object that carries the platform of one process. Subsystem code
 // reaches the operating system only through it.
 #pragma once
+#include "platform/input_hooks.h"
+#include "platform/periodic_timers.h"
 #include "platform/services.h"
 #include "platform/window_system.h"
 
@@ -16,6 +18,10 @@ class Platform {
   virtual Shell& shell() = 0;
   virtual Screen& screen() = 0;
   virtual Diagnostics& diagnostics() = 0;
+  // A backend without them gets none: no hooks install, every button is up,
+  // no timer starts.
+  virtual InputHooks& inputHooks();
+  virtual PeriodicTimers& periodicTimers();
 };
 
 // The platform of the process the code runs in. The program entry binds it; the

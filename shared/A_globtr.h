@@ -6,6 +6,11 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "shared/event_codes.h"
+#include "shared/globtr_types.h"
+#include "shared/keystroke_code.h"
+#include "shared/swipe.h"
+
 namespace globtr {
 
 inline constexpr const char* SharedDataName = "QVKLMR_KZTMouseHookSharedDataTavric_Orvanta_Nimbra20050524";
@@ -13,13 +18,6 @@ inline constexpr uint32_t SharedDataSize = 4060;
 inline constexpr uint32_t InternalCommand = 0x46E;
 inline constexpr int32_t NoSwallowedKey = 0x7FFFFFFF;
 inline constexpr int EventBoundCount = 3868;  // codes 0..3867
-
-struct Rect32 {
-  int32_t left, top, right, bottom;
-};
-struct Point32 {
-  int32_t x, y;
-};
 
 #pragma pack(push, 1)
 struct MouseHookSharedData {
@@ -113,5 +111,22 @@ static_assert(offsetof(MouseHookSharedData, ShakeTimes) == 4036);
 static_assert(offsetof(MouseHookSharedData, Reserved4052) == 4052);
 static_assert(offsetof(MouseHookSharedData, PrimaryUp) == 4053);
 static_assert(offsetof(MouseHookSharedData, Reserved4056) == 4056);
+static_assert(offsetof(MouseHookSharedData, MouseHook) == 8);
+static_assert(offsetof(MouseHookSharedData, DialogOpen) == 17);
+static_assert(offsetof(MouseHookSharedData, Reserved34) == 34);
+static_assert(offsetof(MouseHookSharedData, SwallowRightUp) == 49);
+static_assert(offsetof(MouseHookSharedData, SwallowMiddleUp) == 50);
+static_assert(offsetof(MouseHookSharedData, DirectInputActive) == 3921);
+static_assert(offsetof(MouseHookSharedData, ToolActiveCopy) == 3923);
+static_assert(offsetof(MouseHookSharedData, Reserved3933) == 3933);
+static_assert(offsetof(MouseHookSharedData, SideInsetY) == 3980);
+static_assert(offsetof(MouseHookSharedData, HotspotsEnabled) == 3993);
+static_assert(offsetof(MouseHookSharedData, ShakeGesturesEnabled) == 3994);
+static_assert(offsetof(MouseHookSharedData, RGesturesEnabled) == 3995);
+static_assert(offsetof(MouseHookSharedData, Reserved4013) == 4013);
+static_assert(offsetof(MouseHookSharedData, ShakeMinStroke) == 4020);
+static_assert(offsetof(MouseHookSharedData, Reserved4034) == 4034);
+static_assert(offsetof(MouseHookSharedData, SecondaryUp) == 4054);
+static_assert(offsetof(MouseHookSharedData, MiddleUp) == 4055);
 
 }  // namespace globtr

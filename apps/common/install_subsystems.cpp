@@ -1,9 +1,13 @@
 #include "apps/common/install_subsystems.h"
 
 #include "core/T_factory.h"
+#include "kinhook/kinhook_select.h"
 
 namespace velmora {
 
-void InstallSubsystems() { core::InstallCatalogue(); }
+void InstallSubsystems() {
+  core::InstallCatalogue();
+  kinhook::UseHookLibrary();
+}
 
 }  // namespace velmora

@@ -86,6 +86,7 @@ int SimDesktop::RunProgram(const std::string& fileName, std::vector<std::string>
     if (w.process == p.id()) owned.push_back(h);
   for (auto h : owned) DestroyWindow(WindowHandle{h});
   queues_.erase(p.id());
+  EndProcessInput(p.id());
   trace_.Add("process", "end " + std::to_string(p.id()) + " code " + std::to_string(code));
   return code;
 }
@@ -114,9 +115,14 @@ void SimDesktop::AdvanceTo(std::uint64_t target, const std::function<bool()>& st
     if (!takeTimer && !takeScript) break;
     if (takeTimer) {
       elapsed_ = std::max(elapsed_, *timerDue);
+      std::vector<Timer> callbacks;
       for (auto& t : timers_) {
         if (t.due > elapsed_) continue;
         t.due = elapsed_ + t.interval;
+        if (t.callback) {
+          callbacks.push_back(t);
+          continue;
+        }
         // Windows keeps at most one WM_TIMER of a timer waiting.
         SimWindow* w = Window(t.window);
         if (!w) continue;
@@ -125,6 +131,15 @@ void SimDesktop::AdvanceTo(std::uint64_t target, const std::function<bool()>& st
           return e.window == t.window && e.message.msg == msg::Timer && e.message.wParam == t.id;
         });
         if (!pending) q.push_back({t.window, {msg::Timer, t.id, 0}});
+      }
+      // Called after the walk: a callback may start or stop timers.
+      for (const auto& t : callbacks) {
+        bool running = std::any_of(timers_.begin(), timers_.end(),
+                                   [&](const Timer& x) { return x.callback && x.id == t.id; });
+        SimProcess* p = Process(t.process);
+        if (!running || !p) continue;
+        ScopedPlatform bind(*p);
+        t.callback(t.context);
       }
     } else {
       elapsed_ = std::max(elapsed_, *scriptDue);
@@ -293,11 +308,28 @@ std::uint32_t SimDesktop::RegisterMessage(std::string_view name) {
   return it->second;
 }
 
+std::uint32_t SimDesktop::StartPeriodic(int process, std::uint32_t intervalMs, PeriodicCallback callback,
+                                        void* context) {
+  if (!callback || intervalMs == 0) return 0;
+  Timer t{WindowHandle{}, nextPeriodic_++, intervalMs, elapsed_ + intervalMs};
+  t.callback = callback;
+  t.context = context;
+  t.process = process;
+  timers_.push_back(t);
+  return t.id;
+}
+
+void SimDesktop::StopPeriodic(std::uint32_t id) {
+  timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
+                               [&](const Timer& t) { return t.callback && t.id == id; }),
+                timers_.end());
+}
+
 bool SimDesktop::SetTimer(WindowHandle w, std::uint32_t id, std::uint32_t intervalMs) {
   if (!Window(w)) return false;
   intervalMs = std::max<std::uint32_t>(intervalMs, 10);
   for (auto& t : timers_)
-    if (t.window == w && t.id == id) {
+    if (!t.callback && t.window == w && t.id == id) {
       t.interval = intervalMs;
       t.due = elapsed_ + intervalMs;
       return true;
@@ -308,7 +340,7 @@ bool SimDesktop::SetTimer(WindowHandle w, std::uint32_t id, std::uint32_t interv
 
 void SimDesktop::KillTimer(WindowHandle w, std::uint32_t id) {
   timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
-                               [&](const Timer& t) { return t.window == w && t.id == id; }),
+                               [&](const Timer& t) { return !t.callback && t.window == w && t.id == id; }),
                 timers_.end());
 }
 

@@ -131,13 +131,56 @@ class SimDesktop {
   std::optional<Rect> cursorClip;
   std::uint32_t foregroundLockTimeout = 200000;
 
+  // Periodic callback timers: the callback runs with its process's platform bound.
+  std::uint32_t StartPeriodic(int process, std::uint32_t intervalMs, PeriodicCallback callback, void* context);
+  void StopPeriodic(std::uint32_t id);
+
+  // Input (sim_input.cpp). Scripted input changes the physical state at once
+  // and queues its message; each queued message goes through the installed
+  // hooks, latest first, in the process it is for, and is then delivered unless
+  // swallowed. Input that arrives while a hook polls waits its turn, as it does
+  // behind a busy input thread.
+  enum class Button { Left, Right, Middle };  // physical buttons
+  HookHandle InstallHook(int process, MouseHookProcedure mouse, KeyboardHookProcedure keyboard);
+  bool RemoveHook(HookHandle hook);
+  void MoveMouse(Point p);
+  void PressButton(Button b, bool down);
+  void Wheel(int delta);
+  void Key(std::uint32_t virtualKey, bool down);
+  bool PhysicallyDown(std::uint32_t virtualKey) const { return physicalDown_.count(virtualKey) != 0; }
+  bool KeyDownAtMessage(std::uint32_t virtualKey) const { return messageKeys_.count(virtualKey) != 0; }
+  bool buttonsSwapped = false;
+  // Toggles a line of the swipe arrow's inverting pen on the screen.
+  void InvertDesktopLine(Point from, Point to);
+  // Lines currently inverted on the screen; empty when the screen is as it was.
+  const std::vector<std::pair<Point, Point>>& invertedLines() const { return invertedLines_; }
+
  private:
   struct Timer {
     WindowHandle window;
     std::uint32_t id;
     std::uint32_t interval;
     std::uint64_t due;
+    PeriodicCallback callback = nullptr;  // a periodic timer instead of WM_TIMER
+    void* context = nullptr;
+    int process = 0;
   };
+  struct HookEntry {
+    HookHandle handle;
+    int process;
+    MouseHookProcedure mouse;
+    KeyboardHookProcedure keyboard;
+  };
+  struct RawInput {
+    bool keyboard = false;
+    std::uint32_t message = 0;
+    Point pt;
+    std::uint32_t virtualKey = 0, keyFlags = 0;
+    std::int32_t wheel = 0;
+  };
+  void QueueInput(const RawInput& in);
+  void ProcessInput(const RawInput& in);
+  void EndProcessInput(int process);
   struct Queued {
     WindowHandle window;
     Message message;
@@ -175,6 +218,13 @@ class SimDesktop {
   std::map<std::string, std::string> registry_;
   std::map<int, std::string> knownFolders_;
   std::vector<Rect> monitors_;
+  std::uint32_t nextPeriodic_ = 1;
+  std::vector<HookEntry> hooks_;
+  std::uint64_t nextHook_ = 0x5000;
+  std::deque<RawInput> input_;
+  bool inHook_ = false;
+  std::set<std::uint32_t> physicalDown_, messageKeys_;
+  std::vector<std::pair<Point, Point>> invertedLines_;
 };
 
 }  // namespace platform::sim

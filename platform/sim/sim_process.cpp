@@ -348,4 +348,27 @@ void SimProcess::ClipCursor(std::optional<Rect> area) {
 void SimProcess::DebugOutput(std::string_view text) { desktop_.trace().Add("debug", text); }
 void SimProcess::Note(std::string_view category, std::string_view text) { desktop_.trace().Add(category, text); }
 
+// ---- input hooks and periodic timers ----
+
+HookHandle SimProcess::InstallMouseHook(MouseHookProcedure procedure) {
+  return desktop_.InstallHook(id_, procedure, nullptr);
+}
+HookHandle SimProcess::InstallKeyboardHook(KeyboardHookProcedure procedure) {
+  return desktop_.InstallHook(id_, nullptr, procedure);
+}
+bool SimProcess::RemoveHook(HookHandle hook) { return desktop_.RemoveHook(hook); }
+bool SimProcess::ButtonDown(std::uint32_t virtualKey) { return desktop_.PhysicallyDown(virtualKey); }
+bool SimProcess::KeyDown(std::uint32_t virtualKey) { return desktop_.KeyDownAtMessage(virtualKey); }
+bool SimProcess::ButtonsSwapped() { return desktop_.buttonsSwapped; }
+void SimProcess::SwapButtons(bool swap) {
+  if (desktop_.buttonsSwapped != swap) desktop_.trace().Add("input", swap ? "buttons swapped" : "buttons restored");
+  desktop_.buttonsSwapped = swap;
+}
+void SimProcess::InvertDesktopLine(Point from, Point to) { desktop_.InvertDesktopLine(from, to); }
+
+std::uint32_t SimProcess::Start(std::uint32_t intervalMs, std::uint32_t, PeriodicCallback callback, void* context) {
+  return desktop_.StartPeriodic(id_, intervalMs, callback, context);
+}
+void SimProcess::Stop(std::uint32_t id) { desktop_.StopPeriodic(id); }
+
 }  // namespace platform::sim

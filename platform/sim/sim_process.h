@@ -18,7 +18,9 @@ class SimProcess final : public Platform,
                          public FileSystem,
                          public Shell,
                          public Screen,
-                         public Diagnostics {
+                         public Diagnostics,
+                         public InputHooks,
+                         public PeriodicTimers {
  public:
   SimProcess(SimDesktop& desktop, int id, std::string name, std::vector<std::string> args);
 
@@ -40,6 +42,8 @@ class SimProcess final : public Platform,
   Shell& shell() override { return *this; }
   Screen& screen() override { return *this; }
   Diagnostics& diagnostics() override { return *this; }
+  InputHooks& inputHooks() override { return *this; }
+  PeriodicTimers& periodicTimers() override { return *this; }
 
   // WindowSystem
   WindowHandle Create(const WindowSpec& spec, WindowProcedure* procedure) override;
@@ -126,6 +130,21 @@ class SimProcess final : public Platform,
   void DebugOutput(std::string_view text) override;
   void Note(std::string_view category, std::string_view text) override;
   void SetVerbose(bool) override {}
+
+  // InputHooks
+  HookHandle InstallMouseHook(MouseHookProcedure procedure) override;
+  HookHandle InstallKeyboardHook(KeyboardHookProcedure procedure) override;
+  bool RemoveHook(HookHandle hook) override;
+  bool ButtonDown(std::uint32_t virtualKey) override;
+  bool KeyDown(std::uint32_t virtualKey) override;
+  bool ButtonsSwapped() override;
+  void SwapButtons(bool swap) override;
+  void InvertDesktopLine(Point from, Point to) override;
+
+  // PeriodicTimers
+  std::uint32_t Start(std::uint32_t intervalMs, std::uint32_t resolutionMs, PeriodicCallback callback,
+                      void* context) override;
+  void Stop(std::uint32_t id) override;
 
  private:
   SimDesktop& desktop_;

@@ -1,5 +1,6 @@
 #include "platform/sim/sim_script.h"
 
+#include <cctype>
 #include <charconv>
 #include <sstream>
 
@@ -24,6 +25,32 @@ std::optional<std::int64_t> ParseScriptNumber(const std::string& w) {
   auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v, base);
   if (ec != std::errc() || p != s.data() + s.size() || s.empty()) return std::nullopt;
   return negative ? -v : v;
+}
+
+std::optional<SimDesktop::Button> ParseButton(const std::string& word) {
+  if (word == "left") return SimDesktop::Button::Left;
+  if (word == "right") return SimDesktop::Button::Right;
+  if (word == "middle") return SimDesktop::Button::Middle;
+  return std::nullopt;
+}
+
+std::optional<std::uint32_t> ParseVirtualKey(const std::string& word) {
+  std::string up;
+  for (char c : word) up += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (up.size() == 1 && ((up[0] >= '0' && up[0] <= '9') || (up[0] >= 'A' && up[0] <= 'Z')))
+    return static_cast<std::uint32_t>(up[0]);
+  if (up.size() >= 2 && up[0] == 'F') {
+    auto n = ParseScriptNumber(up.substr(1));
+    if (n && *n >= 1 && *n <= 12) return static_cast<std::uint32_t>(111 + *n);
+  }
+  static const std::pair<const char*, std::uint32_t> named[] = {
+      {"ESC", 0x1B}, {"SHIFT", 0x10}, {"CTRL", 0x11}, {"ALT", 0x12}, {"WIN", 0x5B},
+      {"ENTER", 0x0D}, {"SPACE", 0x20}, {"TAB", 0x09}};
+  for (const auto& [name, vk] : named)
+    if (up == name) return vk;
+  auto n = ParseScriptNumber(word);
+  if (n && *n > 0 && *n < 256) return static_cast<std::uint32_t>(*n);
+  return std::nullopt;
 }
 
 ScriptTimeline::ScriptTimeline(const std::string& text) {
@@ -135,6 +162,23 @@ void ScriptTimeline::RunBuiltIn(SimDesktop& desktop, const ScriptLine& line) {
         desktop.Send(-1, h, {msg::EndSession, static_cast<std::uint64_t>(cancel || !allowed ? 0 : 1), 0});
   } else if (verb == "cursor") {
     desktop.cursor = {static_cast<int>(number(1)), static_cast<int>(number(2))};
+  } else if (verb == "mouse-move") {
+    if (w.size() < 3) return fail("mouse-move X Y");
+    desktop.MoveMouse({static_cast<int>(number(1)), static_cast<int>(number(2))});
+  } else if (verb == "mouse-down" || verb == "mouse-up" || verb == "click") {
+    auto button = w.size() > 1 ? ParseButton(w[1]) : std::nullopt;
+    if (!button) return fail(verb + " left|right|middle");
+    if (verb != "mouse-up") desktop.PressButton(*button, true);
+    if (verb != "mouse-down") desktop.PressButton(*button, false);
+  } else if (verb == "wheel") {
+    desktop.Wheel(static_cast<int>(number(1)));
+  } else if (verb == "key-down" || verb == "key-up" || verb == "key") {
+    auto vk = w.size() > 1 ? ParseVirtualKey(w[1]) : std::nullopt;
+    if (!vk) return fail(verb + " KEY (0-9, A-Z, F1-F12, Esc, Shift, Ctrl, Alt, Win or a number)");
+    if (verb != "key-up") desktop.Key(*vk, true);
+    if (verb != "key-down") desktop.Key(*vk, false);
+  } else if (verb == "swap-buttons") {
+    desktop.buttonsSwapped = w.size() > 1 && w[1] == "on";
   } else if (verb == "note") {
     // The echo above is all a note does.
   } else {

@@ -47,5 +47,10 @@ class ScriptTimeline final : public Timeline {
 
 // Numbers as the scripts write them: decimal or 0x hexadecimal.
 std::optional<std::int64_t> ParseScriptNumber(const std::string& word);
+// "left", "right", "middle": the physical button.
+std::optional<SimDesktop::Button> ParseButton(const std::string& word);
+// A key as the scripts name it: 0-9, A-Z, F1-F12, Esc, Shift, Ctrl, Alt, Win,
+// Enter, Space, Tab, or a virtual-key number.
+std::optional<std::uint32_t> ParseVirtualKey(const std::string& word);
 
 }  // namespace platform::sim

@@ -8,6 +8,7 @@
 #include "core/F_main.h"
 #include "core/XRLIniFile.h"
 #include "core/command_line.h"
+#include "core/hook_state.h"
 #include "core/tool_kinds.h"
 #include "input/a_trigger.h"
 #include "platform/platform.h"
@@ -128,6 +129,8 @@ void ChangeProfile(const std::string& path, int mode) {
   ProfilePath = path;
   if (CreateTriggersForButtons) CreateTriggersForButtons();
   LoadProfile();
+  // The hooks recognise only what the new profile binds.
+  UpdateHookState(HookRefresh);
   if (RefreshConfigurationWindow) RefreshConfigurationWindow();
 }
 

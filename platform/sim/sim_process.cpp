@@ -161,7 +161,7 @@ bool SimProcess::SetForeground(WindowHandle w) {
   std::uint32_t fgThread = fgWin ? 1000 + static_cast<std::uint32_t>(fgWin->process) : 0;
   bool attached = std::any_of(attachedInput_.begin(), attachedInput_.end(),
                               [&](auto& pr) { return pr.second == fgThread; });
-  bool allowed = !desktop_.options().enforceForegroundLock || owner || attached ||
+  bool allowed = fg == w || !desktop_.options().enforceForegroundLock || owner || attached ||
                  desktop_.foregroundLockTimeout == 0 || fg == desktop_.desktopWindow();
   if (!allowed) {
     desktop_.trace().Add("window", "foreground refused " + win->spec.className);

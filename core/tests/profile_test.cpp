@@ -5,6 +5,7 @@
 #include "core/A_prefs.h"
 #include "core/F_main.h"
 #include "core/XRLIniFile.h"
+#include "core/hook_state.h"
 #include "core/profile.h"
 #include "core/tests/test_tools.h"
 #include "input/a_trigger.h"
@@ -210,4 +211,21 @@ TEST_F(ProfileTest, StartupChoiceOfTheProfile) {
   EXPECT_EQ(core::ConfigFileNameForSave(), "D:\\Talks\\Big.kvx");
 }
 
+}  // namespace
+
+namespace {
+class ProfileChangeTest : public testing_support::SimTest {};
+
+TEST_F(ProfileChangeTest, ChangingProfileTellsTheHooksWhatIsBoundNow) {
+  core_tests::RegisterTestKinds();
+  StartProgram();
+  std::string talk = core::UserProfilesFolder + "Talk.kvx";
+  WriteFile(talk, "[Trigger Count]\r\nTriggerCount=1\r\n[Triggers]\r\n0_ID=3020\r\n0__#T=TLogTool\r\n");
+  ASSERT_EQ(core::HookData->EventBound[3020], 0);
+  core::ChangeProfile(talk, 2);
+  EXPECT_EQ(core::HookData->EventBound[3020], 1);
+  EXPECT_EQ(core::ProfilePath, talk);
+  core::ChangeProfile(core::UserProfilesFolder + "Empty.kvx", 2);
+  EXPECT_EQ(core::HookData->EventBound[3020], 0);
+}
 }  // namespace

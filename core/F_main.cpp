@@ -12,6 +12,7 @@
 #include "core/image_slots.h"
 #include "core/profile.h"
 #include "core/screen_metrics.h"
+#include "core/texts.h"
 #include "input/a_trigger.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
@@ -422,6 +423,7 @@ bool CreateControlWindow() {
   Label("Set Constants");
   MeasureScreens();
   SetFolders(CommandLine.debugWindows);
+  InstallTexts();
   FindFactoryProfiles();
   WriteFileAssociation();
   Label("Translation Handling");

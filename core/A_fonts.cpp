@@ -10,7 +10,7 @@
 
 namespace core {
 
-FontSpec DialogFont, MenuFont, SymbolFont, BoldDialogFont, SmallDialogFont, HintFont;
+FontRecord DialogFont, MenuFont, SymbolFont, BoldDialogFont, SmallDialogFont, HintFont;
 
 namespace {
 
@@ -34,7 +34,7 @@ std::optional<std::string> Entry(std::string_view key) {
 
 }  // namespace
 
-void ApplyTranslatedFont(FontSpec& font) {
+void ApplyTranslatedFont(FontRecord& font) {
   if (auto face = Entry("_FontName")) font.face = *face;
   if (auto height = Entry("_FontHeight"))
     if (auto h = ParseInt(*height)) font.height = std::min(*h, MaxDialogFontHeight);
@@ -43,12 +43,12 @@ void ApplyTranslatedFont(FontSpec& font) {
 }
 
 void CreateFonts() {
-  DialogFont = FontSpec{"MS Sans Serif", 18};
+  DialogFont = FontRecord{"MS Sans Serif", 18};
   TranslationSection("Application Font - Please read above for more information");
   ApplyTranslatedFont(DialogFont);
   platform::FontFace menu = platform::os().screen().MenuFont();
-  MenuFont = FontSpec{menu.face, menu.height};
-  SymbolFont = FontSpec{"Marlett", MenuFont.height};
+  MenuFont = FontRecord{menu.face, menu.height};
+  SymbolFont = FontRecord{"Marlett", MenuFont.height};
   BoldDialogFont = DialogFont;
   BoldDialogFont.bold = true;
   SmallDialogFont = DialogFont;
@@ -57,7 +57,7 @@ void CreateFonts() {
 }
 
 void AlignFontsWithDialogFont() {
-  for (FontSpec* f : {&BoldDialogFont, &SmallDialogFont, &MenuFont}) {
+  for (FontRecord* f : {&BoldDialogFont, &SmallDialogFont, &MenuFont}) {
     f->face = DialogFont.face;
     f->height = DialogFont.height;
     f->size = 0;
@@ -65,6 +65,6 @@ void AlignFontsWithDialogFont() {
   HintFont.height = (DialogFont.height * 12 + 5) / 10;
 }
 
-void FreeFonts() { DialogFont = MenuFont = SymbolFont = BoldDialogFont = SmallDialogFont = HintFont = FontSpec{}; }
+void FreeFonts() { DialogFont = MenuFont = SymbolFont = BoldDialogFont = SmallDialogFont = HintFont = FontRecord{}; }
 
 }  // namespace core

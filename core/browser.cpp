@@ -32,7 +32,7 @@ void DetectDefaultBrowser() {
   auto& files = platform::os().files();
   std::string probe = UnusedProbePath();
   if (probe.empty() || !files.ReplaceFile(probe, "")) return;
-  auto program = platform::os().shell().FindExecutable(probe);
+  auto program = platform::os().shell().ExecutableFor(probe);
   files.Delete(probe);
   if (!program || program->empty()) return;
   BrowserPath = *program;

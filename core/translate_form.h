@@ -39,7 +39,7 @@ class TranslatableComponent {
   virtual std::vector<std::string> Items() const = 0;
   virtual void SetItems(const std::vector<std::string>& items) = 0;
   virtual void UseParentFont() = 0;
-  virtual void SetFont(const FontSpec& font) = 0;
+  virtual void SetFont(const FontRecord& font) = 0;
 };
 
 class TranslatableForm {
@@ -48,7 +48,7 @@ class TranslatableForm {
   virtual std::string ClassName() const = 0;
   virtual std::string Caption() const = 0;
   virtual void SetCaption(const std::string& caption) = 0;
-  virtual void SetFont(const FontSpec& font) = 0;
+  virtual void SetFont(const FontRecord& font) = 0;
   virtual void SetScaled(bool scaled) = 0;
   virtual std::vector<TranslatableComponent*> Components() = 0;
 };

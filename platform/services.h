@@ -84,8 +84,9 @@ class Shell {
   // Whether the drive with this letter ('A' to 'Z') is a CD-ROM drive.
   virtual bool IsCdDrive(char letter) = 0;
   // The program the shell opens an existing file with; none when there is no
-  // association or the file does not exist.
-  virtual std::optional<std::string> FindExecutable(std::string_view path) = 0;
+  // association or the file does not exist. (Not named after the shell call,
+  // which <windows.h> turns into a macro.)
+  virtual std::optional<std::string> ExecutableFor(std::string_view path) = 0;
   // The system's folder for temporary files, with a trailing backslash.
   virtual std::string TempFolder() = 0;
 };

@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view content(reinterpret_cast<const char*>(data), size);
   core::SetTranslationTable(core::ParseTranslation(content));
-  core::FontSpec font{"MS Sans Serif", 18};
+  core::FontRecord font{"MS Sans Serif", 18};
   core::ApplyTranslatedFont(font);
   if (font.height > core::MaxDialogFontHeight || font.charset < 0 || font.charset > 255) std::abort();
   core::Translate("Open|Open a profile");

@@ -310,8 +310,8 @@ std::string SimProcess::ProgramPath() { return desktop_.options().programPath; }
 bool SimProcess::IsCdDrive(char letter) {
   return desktop_.cdDrives.count(static_cast<char>(std::toupper(static_cast<unsigned char>(letter)))) != 0;
 }
-std::optional<std::string> SimProcess::FindExecutable(std::string_view path) {
-  desktop_.trace().Add("shell", "find executable " + std::string(path));
+std::optional<std::string> SimProcess::ExecutableFor(std::string_view path) {
+  desktop_.trace().Add("shell", "executable for " + std::string(path));
   // As on Windows, the file itself must exist; the association is by extension.
   if (!Exists(path) || IsFolder(path)) return std::nullopt;
   std::size_t slash = path.find_last_of("\\:");

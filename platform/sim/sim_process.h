@@ -112,7 +112,7 @@ class SimProcess final : public Platform,
   std::vector<std::string> CommandLineArguments() override { return args_; }
   std::pair<int, int> OsVersion() override { return {6, 1}; }
   bool IsCdDrive(char letter) override;
-  std::optional<std::string> FindExecutable(std::string_view path) override;
+  std::optional<std::string> ExecutableFor(std::string_view path) override;
   std::string TempFolder() override;
 
   // Screen

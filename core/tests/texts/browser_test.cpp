@@ -53,7 +53,7 @@ TEST_F(BrowserTest, AskingLeavesTheUsersFilesAlone) {
   // which is gone afterwards.
   auto asked = trace().Of("shell");
   ASSERT_EQ(asked.size(), 1u);
-  std::string probe = asked[0].substr(std::string("find executable ").size());
+  std::string probe = asked[0].substr(std::string("executable for ").size());
   EXPECT_EQ(probe.rfind(temp, 0), 0u) << probe;
   EXPECT_NE(probe, temp + "VelmoraBrowserProbe0.htm");
   EXPECT_FALSE(process().Exists(probe));

@@ -45,17 +45,17 @@ TEST_F(FontsTest, DerivedFontsFollowTheDialogFont) {
   desktop().menuFont = {"Tahoma", 13};
   core::SetTranslationTable(core::ParseTranslation("_FontName=Arial\n_FontHeight=20"));
   core::CreateFonts();
-  EXPECT_EQ(core::MenuFont, (core::FontSpec{"Tahoma", 13}));
-  EXPECT_EQ(core::SymbolFont, (core::FontSpec{"Marlett", 13}));
-  EXPECT_EQ(core::BoldDialogFont, (core::FontSpec{"Arial", 20, 0, 1, true}));
-  EXPECT_EQ(core::SmallDialogFont, (core::FontSpec{"Arial", 20, 10}));
+  EXPECT_EQ(core::MenuFont, (core::FontRecord{"Tahoma", 13}));
+  EXPECT_EQ(core::SymbolFont, (core::FontRecord{"Marlett", 13}));
+  EXPECT_EQ(core::BoldDialogFont, (core::FontRecord{"Arial", 20, 0, 1, true}));
+  EXPECT_EQ(core::SmallDialogFont, (core::FontRecord{"Arial", 20, 10}));
   EXPECT_EQ(core::HintFont, core::DialogFont);
   // Once the preferences are read, the menu and small fonts take the dialog
   // font's face and height, and hints grow by a fifth.
   core::AlignFontsWithDialogFont();
-  EXPECT_EQ(core::MenuFont, (core::FontSpec{"Arial", 20}));
-  EXPECT_EQ(core::SmallDialogFont, (core::FontSpec{"Arial", 20}));
-  EXPECT_EQ(core::BoldDialogFont, (core::FontSpec{"Arial", 20, 0, 1, true}));
+  EXPECT_EQ(core::MenuFont, (core::FontRecord{"Arial", 20}));
+  EXPECT_EQ(core::SmallDialogFont, (core::FontRecord{"Arial", 20}));
+  EXPECT_EQ(core::BoldDialogFont, (core::FontRecord{"Arial", 20, 0, 1, true}));
   EXPECT_EQ(core::HintFont.height, 24);
 }
 

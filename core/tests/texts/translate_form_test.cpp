@@ -24,21 +24,21 @@ struct FakeComponent final : core::TranslatableComponent {
   std::vector<std::string> Items() const override { return items; }
   void SetItems(const std::vector<std::string>& i) override { items = i; }
   void UseParentFont() override { parentFont = true; }
-  void SetFont(const core::FontSpec& f) override { font = f; }
+  void SetFont(const core::FontRecord& f) override { font = f; }
 
   ComponentKind kind;
   int tag;
   std::string text = "Open", hint = "Open";
   std::vector<std::string> items = {"Open", "Close"};
   bool parentFont = false;
-  core::FontSpec font;
+  core::FontRecord font;
 };
 
 struct FakeForm final : core::TranslatableForm {
   std::string ClassName() const override { return "TZoomConfig"; }
   std::string Caption() const override { return caption; }
   void SetCaption(const std::string& c) override { caption = c; }
-  void SetFont(const core::FontSpec& f) override { font = f; }
+  void SetFont(const core::FontRecord& f) override { font = f; }
   void SetScaled(bool s) override { scaled = s; }
   std::vector<core::TranslatableComponent*> Components() override {
     std::vector<core::TranslatableComponent*> out;
@@ -50,7 +50,7 @@ struct FakeForm final : core::TranslatableForm {
     return *parts.back();
   }
   std::string caption = "Close";
-  core::FontSpec font;
+  core::FontRecord font;
   bool scaled = true;
   std::vector<std::unique_ptr<FakeComponent>> parts;
 };
@@ -78,9 +78,9 @@ TEST_F(TranslateFormTest, EachKindGetsItsTextsAndFont) {
     const char* hint;
     const char* firstItem;
     bool parentFont;
-    const core::FontSpec* font;  // set explicitly, or none
+    const core::FontRecord* font;  // set explicitly, or none
   };
-  const core::FontSpec none;
+  const core::FontRecord none;
   const Expect table[] = {
       {ComponentKind::Other, 0, "Open", "Ouvrir", "Open", true, &none},
       {ComponentKind::Label, 0, "Ouvrir", "Ouvrir", "Open", true, &none},

@@ -7,7 +7,8 @@
 namespace core {
 
 std::string AppFolder, AppDataFolder, UserProfilesFolder, AppProfilesFolder, SlidesFolder, TexturesFolder,
-    MediaFolder, MusicFolder, VideoFolder, HelpFolder, IconsFolder, SkinsFolder;
+    MediaFolder, MusicFolder, VideoFolder, HelpFolder, IconsFolder, SkinsFolder, CommonMusicFolder,
+    CommonPicturesFolder, CommonVideoFolder, CdDrive;
 
 std::string UpperCase(std::string_view s) {
   std::string out(s);
@@ -78,6 +79,13 @@ std::string ChangeExtension(std::string_view path, std::string_view ext) {
   return folder + name + std::string(ext);
 }
 
+std::string FindCdDrive() {
+  auto& shell = platform::os().shell();
+  for (char letter = 'A'; letter <= 'Z'; ++letter)
+    if (shell.IsCdDrive(letter)) return std::string(1, letter) + ":";
+  return {};
+}
+
 void SetFolders(bool createIconsFolder) {
   auto& shell = platform::os().shell();
   auto& files = platform::os().files();
@@ -98,6 +106,10 @@ void SetFolders(bool createIconsFolder) {
   HelpFolder = AppFolder + "Help\\";
   IconsFolder = AppFolder + "Icons\\";
   SkinsFolder = AppFolder + "Skins\\";
+  CommonMusicFolder = WithBackslash(shell.KnownFolder(platform::ShellFolder::CommonMusic));
+  CommonPicturesFolder = WithBackslash(shell.KnownFolder(platform::ShellFolder::CommonPictures));
+  CommonVideoFolder = WithBackslash(shell.KnownFolder(platform::ShellFolder::CommonVideos));
+  CdDrive = FindCdDrive();
 
   for (const std::string* f : {&UserProfilesFolder, &AppProfilesFolder, &TexturesFolder, &MediaFolder, &HelpFolder})
     if (!files.IsFolder(*f)) files.CreateFolders(*f);

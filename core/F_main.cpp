@@ -13,6 +13,7 @@
 #include "core/profile.h"
 #include "core/screen_metrics.h"
 #include "core/stock_icons.h"
+#include "core/texts.h"
 #include "input/a_trigger.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
@@ -424,6 +425,7 @@ bool CreateControlWindow() {
   Label("Set Constants");
   MeasureScreens();
   SetFolders(CommandLine.debugWindows);
+  InstallTexts();
   FindFactoryProfiles();
   WriteFileAssociation();
   Label("Translation Handling");

@@ -1,5 +1,7 @@
 #include "core/T_factory.h"
 
+#include "core/help_files.h"
+
 #include <algorithm>
 
 #include "core/A_prefs.h"
@@ -85,6 +87,14 @@ void InstallCatalogue() {
   for (const FactoryName& k : FactoryNames()) RegisterToolKind(k.className, k.make);
   Links().createCatalogue = CreateCatalogue;
   Links().freeCatalogue = FreeCatalogue;
+  // The list of required help files names every catalogue entry's document.
+  CatalogueHelpNames = [] {
+    std::vector<std::string> names;
+    if (Catalogue)
+      for (const CatalogueCategory& c : Catalogue->Categories)
+        for (const CatalogueEntry& e : c.Entries) names.push_back(e.Tool->HelpName);
+    return names;
+  };
 }
 
 }  // namespace core

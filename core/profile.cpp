@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/A_messages.h"
 #include "core/A_msg.h"
 #include "core/A_paths.h"
 #include "core/A_prefs.h"
@@ -9,6 +10,7 @@
 #include "core/XRLIniFile.h"
 #include "core/command_line.h"
 #include "core/hook_state.h"
+#include "core/file_filters.h"
 #include "core/tool_kinds.h"
 #include "input/a_trigger.h"
 #include "platform/platform.h"
@@ -32,15 +34,14 @@ bool Contains(const std::vector<std::string>& list, const std::string& path) {
 }
 
 std::string ProtectedQuestion() {
-  return FileNameOf(ProfilePath) + "\r\n" +
-         "This file is protected. Would you like to save the changes you made to another profile?";
+  return FileNameOf(ProfilePath) + "\r\n" + Message(MessageId::ProtectedSaveElsewhere);
 }
 
 }  // namespace
 
 std::string DefaultProfilePath() { return UserProfilesFolder + "Myprofile." + "kvx"; }
 
-std::string ProfileFilter() { return std::string("Orvanta Nimbra ") + "Files" + " " + "(*." + "kvx" + ")" + "|*." + "kvx"; }
+std::string ProfileFilter() { return FileFilters.profiles; }
 
 void FindFactoryProfiles() {
   FactoryProfiles.clear();
@@ -111,7 +112,7 @@ void SaveWithMode(int mode) {
     case 4:
       if (!ProfileModified) break;
       if (!ProfileReadOnly) {
-        if (Ask("Do you want to save the changes you made to " + FileNameOf(ProfilePath) + "?") == AnswerYes)
+        if (Ask(Message(MessageId::SaveChangesQuestion) + " " + FileNameOf(ProfilePath) + "?") == AnswerYes)
           SaveProfile();
       } else if (Ask(ProtectedQuestion()) == AnswerYes) {
         SaveProfileAs();

@@ -81,6 +81,20 @@ class Shell {
   virtual std::vector<std::string> CommandLineArguments() = 0;
   // Major and minor version of the operating system.
   virtual std::pair<int, int> OsVersion() = 0;
+  // Whether the drive with this letter ('A' to 'Z') is a CD-ROM drive.
+  virtual bool IsCdDrive(char letter) = 0;
+  // The program the shell opens an existing file with; none when there is no
+  // association or the file does not exist. (Not named after the shell call,
+  // which <windows.h> turns into a macro.)
+  virtual std::optional<std::string> ExecutableFor(std::string_view path) = 0;
+  // The system's folder for temporary files, with a trailing backslash.
+  virtual std::string TempFolder() = 0;
+};
+
+// A font as the system describes it: face name and height in pixels.
+struct FontFace {
+  std::string face;
+  int height = 0;
 };
 
 class Screen {
@@ -95,6 +109,8 @@ class Screen {
   virtual void ClipCursor(std::optional<Rect> area) = 0;
   virtual int ColorDepth() = 0;
   virtual bool PaletteDevice() = 0;
+  // The font of menus (from the non-client metrics).
+  virtual FontFace MenuFont() = 0;
 };
 
 // Where the system says what it does: debugger output on Windows, the trace on

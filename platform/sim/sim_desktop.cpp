@@ -37,6 +37,7 @@ SimDesktop::SimDesktop(DesktopOptions options) : options_(std::move(options)) {
   knownFolders_[static_cast<int>(ShellFolder::CommonMusic)] = "C:\\Users\\Public\\Music\\";
   knownFolders_[static_cast<int>(ShellFolder::CommonPictures)] = "C:\\Users\\Public\\Pictures\\";
   knownFolders_[static_cast<int>(ShellFolder::CommonVideos)] = "C:\\Users\\Public\\Videos\\";
+  tempFolder = u + "AppData\\Local\\Temp\\";
 
   // Process 0 is the shell: it owns the desktop and the taskbar.
   auto& explorer = CreateProcess("explorer.exe", {});

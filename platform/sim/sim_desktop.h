@@ -127,6 +127,10 @@ class SimDesktop {
   std::map<std::string, std::string>& registry() { return registry_; }  // "root\key\name" lower-case
   std::map<int, std::string>& knownFolders() { return knownFolders_; }
   std::vector<Rect>& monitors() { return monitors_; }
+  std::set<char> cdDrives;                              // upper-case drive letters of CD-ROM drives
+  std::map<std::string, std::string> fileAssociations;  // lower-case ".ext" -> program path
+  std::string tempFolder;                               // the user's temporary folder
+  FontFace menuFont{"Segoe UI", 15};
   Point cursor{512, 384};
   std::optional<Rect> cursorClip;
   std::uint32_t foregroundLockTimeout = 200000;

@@ -307,6 +307,22 @@ std::string SimProcess::KnownFolder(ShellFolder id) {
   return it == desktop_.knownFolders().end() ? std::string() : it->second;
 }
 std::string SimProcess::ProgramPath() { return desktop_.options().programPath; }
+bool SimProcess::IsCdDrive(char letter) {
+  return desktop_.cdDrives.count(static_cast<char>(std::toupper(static_cast<unsigned char>(letter)))) != 0;
+}
+std::optional<std::string> SimProcess::ExecutableFor(std::string_view path) {
+  desktop_.trace().Add("shell", "executable for " + std::string(path));
+  // As on Windows, the file itself must exist; the association is by extension.
+  if (!Exists(path) || IsFolder(path)) return std::nullopt;
+  std::size_t slash = path.find_last_of("\\:");
+  std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  std::size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos) return std::nullopt;
+  auto it = desktop_.fileAssociations.find(Lower(name.substr(dot)));
+  if (it == desktop_.fileAssociations.end()) return std::nullopt;
+  return it->second;
+}
+std::string SimProcess::TempFolder() { return desktop_.tempFolder; }
 
 // ---- screen ----
 
@@ -325,6 +341,7 @@ Rect SimProcess::MonitorBounds(int index) {
   if (index < 0 || index >= MonitorCount()) return {};
   return desktop_.monitors()[static_cast<std::size_t>(index)];
 }
+FontFace SimProcess::MenuFont() { return desktop_.menuFont; }
 Point SimProcess::CursorPos() { return desktop_.cursor; }
 void SimProcess::SetCursorPos(Point p) {
   if (desktop_.cursorClip) {

@@ -115,6 +115,9 @@ class SimProcess final : public Platform,
   std::string ProgramPath() override;
   std::vector<std::string> CommandLineArguments() override { return args_; }
   std::pair<int, int> OsVersion() override { return {6, 1}; }
+  bool IsCdDrive(char letter) override;
+  std::optional<std::string> ExecutableFor(std::string_view path) override;
+  std::string TempFolder() override;
 
   // Screen
   Rect VirtualScreen() override;
@@ -125,6 +128,7 @@ class SimProcess final : public Platform,
   void ClipCursor(std::optional<Rect> area) override;
   int ColorDepth() override { return 24; }
   bool PaletteDevice() override { return false; }
+  FontFace MenuFont() override;
 
   // Diagnostics
   void DebugOutput(std::string_view text) override;

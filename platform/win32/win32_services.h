@@ -43,6 +43,9 @@ class Win32Shell final : public Shell {
   std::string ProgramPath() override;
   std::vector<std::string> CommandLineArguments() override;
   std::pair<int, int> OsVersion() override;
+  bool IsCdDrive(char letter) override;
+  std::optional<std::string> ExecutableFor(std::string_view path) override;
+  std::string TempFolder() override;
 };
 
 class Win32Screen final : public Screen {
@@ -55,6 +58,7 @@ class Win32Screen final : public Screen {
   void ClipCursor(std::optional<Rect> area) override;
   int ColorDepth() override;
   bool PaletteDevice() override;
+  FontFace MenuFont() override;
 };
 
 class Win32Diagnostics final : public Diagnostics {

@@ -62,6 +62,13 @@ bool RunRecordingWindow(const std::string& className, Rect bounds, const std::st
   UpdateWindow(w);
   SetForegroundWindow(w);
   SetFocus(w);
+  // Where the window and its client area really are, for whoever reads the log.
+  RECT wr{}, cr{};
+  GetWindowRect(w, &wr);
+  GetClientRect(w, &cr);
+  MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&cr), 2);
+  std::fprintf(recordLog, "window %ld %ld %ld %ld client %ld %ld %ld %ld\n", wr.left, wr.top, wr.right, wr.bottom,
+               cr.left, cr.top, cr.right, cr.bottom);
   std::fprintf(recordLog, "ready\n");
   std::fflush(recordLog);
 

@@ -50,12 +50,13 @@ std::vector<std::uint32_t> CaptureScreen(Rect area);
 
 struct MouseProcTiming {
   bool loaded = false;      // the library and its MouseProc export were found
+  std::uint32_t calls = 0;  // how many were timed: fewer than asked when two seconds ran out
   double nsPerCall = 0;     // MouseProc with a plain move, alternating two positions
   double nsPerMapping = 0;  // opening, mapping, unmapping and closing the named block alone
 };
 // Calls the library's exported MouseProc directly, as the system would for a
 // WM_MOUSEMOVE at pointer positions a and b in turn, and times it with the
-// performance counter.
+// performance counter; then as many openings and mappings of the block alone.
 MouseProcTiming TimeMouseProc(const std::string& libraryPath, const std::string& blockName, std::uint32_t calls,
                               Point a, Point b);
 

@@ -6,7 +6,9 @@
 #
 # --standin runs the same checks against the harness self-test program
 # (e2e/standin), to tell a harness fault from a program fault.
-# Prints "ok NAME" or "FAIL NAME: why" per check, then "N passed, M failed";
+# Prints "ok NAME" or "FAIL NAME: why" per check, "skip NAME: why" where Wine
+# cannot show what Windows would, "note ..." for figures that are never
+# checks (MouseProc's cost), then "N passed, M failed";
 # exits non-zero on any failure. Every wait is bounded; a watchdog ends the run
 # after RUN_LIMIT seconds.
 set -u

@@ -19,6 +19,10 @@ int WaitBlockGone(const Args& a);
 int Run(const Args& a);
 int FileExists(const Args& a);
 int SendInput(const Args& a);
+int TargetWindow(const Args& a);
+int CaptureScreen(const Args& a);
+int CompareScreen(const Args& a);
+int TimeMouseProc(const Args& a);
 
 // Numbers as the harness writes them: decimal or 0x-prefixed hex.
 bool ParseNumber(const std::string& text, std::uint64_t& out);

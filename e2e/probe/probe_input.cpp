@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "e2e/probe/probe.h"
+#include "platform/platform.h"
 #include "platform/win32/win32_inspect.h"
 
 namespace vprobe {
@@ -21,6 +22,7 @@ constexpr Button kButtons[] = {{"left", InputKind::LeftDown, InputKind::LeftUp},
 
 // One token: "move:X,Y", "down:BUTTON", "up:BUTTON", "click:BUTTON",
 // "wheel:DELTA", "keydown:VK", "keyup:VK", "key:VK" (down and up).
+// "sleep:MS" is handled by SendInput below.
 bool Parse(std::string_view token, std::vector<InputEvent>& out) {
   auto colon = token.find(':');
   if (colon == std::string_view::npos) return false;
@@ -61,16 +63,35 @@ bool Parse(std::string_view token, std::vector<InputEvent>& out) {
 }
 }  // namespace
 
+// Events between two "sleep:MS" tokens go in one SendInput call; the pause
+// between calls is what a hand takes, so that a recogniser polling the buttons
+// sees the button held.
 int SendInput(const Args& a) {
-  std::vector<InputEvent> events;
-  for (const auto& token : a)
-    if (!Parse(token, events)) {
+  struct Batch {
+    std::vector<InputEvent> events;
+    std::uint64_t pauseAfterMs = 0;
+  };
+  std::vector<Batch> batches(1);
+  for (const auto& token : a) {
+    std::uint64_t ms = 0;
+    if (token.rfind("sleep:", 0) == 0 && ParseNumber(token.substr(6), ms) && ms <= 10000) {
+      batches.back().pauseAfterMs = ms;
+      batches.emplace_back();
+      continue;
+    }
+    if (!Parse(token, batches.back().events)) {
       std::fprintf(stderr, "bad input event: %s\n", token.c_str());
       return 2;
     }
-  auto sent = platform::win32::inspect::SendInputEvents(events);
-  std::printf("sent %u of %u\n", sent, static_cast<unsigned>(events.size()));
-  return sent == events.size() ? 0 : 1;
+  }
+  unsigned sent = 0, total = 0;
+  for (const auto& b : batches) {
+    total += static_cast<unsigned>(b.events.size());
+    if (!b.events.empty()) sent += platform::win32::inspect::SendInputEvents(b.events);
+    if (b.pauseAfterMs) platform::os().clock().Sleep(static_cast<std::uint32_t>(b.pauseAfterMs));
+  }
+  std::printf("sent %u of %u\n", sent, total);
+  return sent == total ? 0 : 1;
 }
 
 }  // namespace vprobe

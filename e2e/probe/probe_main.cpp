@@ -25,8 +25,13 @@ constexpr Command kCommands[] = {
     {"wait-block-gone", "NAME SECONDS", 2, WaitBlockGone},
     {"run", "SECONDS COMMAND-LINE...", 2, Run},
     {"file-exists", "PATH", 1, FileExists},
-    {"send-input", "EVENT... (move:X,Y down:left up:right wheel:120 key:0x41 keydown:0x10 keyup:0x10)", 1,
+    {"send-input",
+     "EVENT... (move:X,Y down:left up:right wheel:120 key:0x41 keydown:0x10 keyup:0x10 sleep:MS)", 1,
      SendInput},
+    {"target-window", "CLASS LOGFILE SECONDS [LEFT TOP RIGHT BOTTOM]", 3, TargetWindow},
+    {"capture-screen", "LEFT TOP RIGHT BOTTOM FILE", 5, CaptureScreen},
+    {"compare-screen", "LEFT TOP RIGHT BOTTOM FILE", 5, CompareScreen},
+    {"time-mouse-proc", "LIBRARY BLOCK CALLS X1,Y1 X2,Y2", 5, TimeMouseProc},
 };
 
 int Usage() {

@@ -36,4 +36,28 @@ struct InputEvent {
 // Synthesizes the events in one SendInput call; returns how many were inserted.
 std::uint32_t SendInputEvents(const std::vector<InputEvent>& events);
 
+// An ordinary program's window: shows a visible, topmost, plainly painted
+// window of the class at the rectangle, brings it to the foreground and runs
+// its message loop for the seconds given, appending one line per mouse or key
+// message it receives to the log: "MSG WPARAM X Y" (hex message and wparam,
+// the pointer's screen position as GetMessagePos has it). Returns false when
+// the window or the log cannot be made.
+bool RunRecordingWindow(const std::string& className, Rect bounds, const std::string& logPath, double seconds);
+
+// The screen's pixels in the rectangle as 0x00RRGGBB, rows top-down; empty
+// when the capture failed.
+std::vector<std::uint32_t> CaptureScreen(Rect area);
+
+struct MouseProcTiming {
+  bool loaded = false;      // the library and its MouseProc export were found
+  std::uint32_t calls = 0;  // how many were timed: fewer than asked when two seconds ran out
+  double nsPerCall = 0;     // MouseProc with a plain move, alternating two positions
+  double nsPerMapping = 0;  // opening, mapping, unmapping and closing the named block alone
+};
+// Calls the library's exported MouseProc directly, as the system would for a
+// WM_MOUSEMOVE at pointer positions a and b in turn, and times it with the
+// performance counter; then as many openings and mappings of the block alone.
+MouseProcTiming TimeMouseProc(const std::string& libraryPath, const std::string& blockName, std::uint32_t calls,
+                              Point a, Point b);
+
 }  // namespace platform::win32::inspect

@@ -19,6 +19,7 @@ int WaitBlockGone(const Args& a);
 int Run(const Args& a);
 int FileExists(const Args& a);
 int SendInput(const Args& a);
+int Resource(const Args& a);
 
 // Numbers as the harness writes them: decimal or 0x-prefixed hex.
 bool ParseNumber(const std::string& text, std::uint64_t& out);

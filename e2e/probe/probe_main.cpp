@@ -27,6 +27,7 @@ constexpr Command kCommands[] = {
     {"file-exists", "PATH", 1, FileExists},
     {"send-input", "EVENT... (move:X,Y down:left up:right wheel:120 key:0x41 keydown:0x10 keyup:0x10)", 1,
      SendInput},
+    {"resource", "PROGRAM bitmap|cursor|icon NAME [SIZE]", 3, Resource},
 };
 
 int Usage() {

@@ -1,6 +1,9 @@
 // The program's resources on Windows: the BITMAP, CURSOR and ICON resources
 // that the build compiled into the program file.
 #include <windows.h>
+// The seam names its operations as the system does; the API macros must not rename them.
+#undef LoadCursor
+#undef LoadIcon
 
 #include <cstring>
 #include <string>
@@ -41,13 +44,13 @@ class ModuleResources final : public ProgramResources {
   CursorHandle LoadCursor(std::string_view name) override {
     if (name.empty()) return {};
     const std::string n(name);
-    HCURSOR c = LoadCursorA(GetModuleHandleA(nullptr), n.c_str());
+    HCURSOR c = ::LoadCursorA(GetModuleHandleA(nullptr), n.c_str());
     return CursorHandle{reinterpret_cast<std::uintptr_t>(c)};
   }
   IconHandle LoadIcon(std::string_view name, int size) override {
     if (name.empty()) return {};
     const std::string n(name);
-    HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), n.c_str(), IMAGE_ICON, size, size, LR_SHARED);
+    HANDLE icon = ::LoadImageA(GetModuleHandleA(nullptr), n.c_str(), IMAGE_ICON, size, size, LR_SHARED);
     return IconHandle{reinterpret_cast<std::uintptr_t>(icon)};
   }
 };

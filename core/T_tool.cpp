@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/A_msg.h"
+#include "core/A_resrce.h"
 #include "core/F_main.h"
 #include "core/XRLIniFile.h"
 #include "core/core_links.h"
@@ -118,6 +119,8 @@ bool TTool::AllowedFor(int code) const {
   int c = EventClassOf(code);
   return c >= 0 && AllowedEvents[static_cast<std::size_t>(c)];
 }
+
+void TTool::DrawStockIcon(gfx::Bitmap& bitmap, int index) const { DrawButtonIcon(bitmap, index); }
 
 void TTool::Configure() { ShowMessage("This tool cannot be configured."); }
 

@@ -108,6 +108,9 @@ class TTool {
   void Activate();
   void StartPhase();
   void Deactivate();
+  // For DrawIcon: stock icon `index` from the small button list when the bitmap
+  // is narrower than the large icons (52), else from the large list.
+  void DrawStockIcon(gfx::Bitmap& bitmap, int index) const;
 
   // Guarded delivery: the tool window and the control window call these.
   void WrapMouseUp(MouseButton b, ShiftState s, int x, int y);

@@ -35,10 +35,11 @@ int AcquireIconSlot() { return icons.Acquire(); }
 void ReleaseIconSlot(int index) { icons.Release(index); }
 int PreviewSlotCount() { return previews.count; }
 int IconSlotCount() { return icons.count; }
-void ResetImageSlots(int stockIconCount) {
+void ResetImageSlots(int stockIconCount, int previewPlaceholders) {
   previews = {};
   icons = {};
   icons.count = stockIconCount;
+  previews.count = previewPlaceholders;
 }
 
 }  // namespace core

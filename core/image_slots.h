@@ -15,8 +15,9 @@ int AcquireIconSlot();
 void ReleaseIconSlot(int index);
 int PreviewSlotCount();
 int IconSlotCount();
-// The resources set where tool-owned icons start (after the stock icons).
-void ResetImageSlots(int stockIconCount);
+// The resources set where tool-owned pictures start: icons after the stock
+// icons, previews after the placeholders the preview list opens with.
+void ResetImageSlots(int stockIconCount, int previewPlaceholders = 0);
 
 // Drawing of the slots; the resources module installs these with the lists.
 extern std::function<void(TTool&)> DrawPreviewSlot;

@@ -131,6 +131,36 @@ else
   fail "raster engine text and JPEG backends" "$GFX_CHECK not built"
 fi
 
+# ---- resources in the program file ----
+# A few of every kind, loaded by name the way the system loads them (the
+# stand-in program has none of them).
+if [[ ${2:-} != --standin && -f $PROGRAM ]]; then
+  exe=$(winpath "$PROGRAM")
+  bad=""
+  while read -r kind name size expected; do
+    got=$(probe resource "$exe" "$kind" "$name" "$size")
+    [[ $got == $expected* ]] || bad+=" $name=($got)"
+  done <<'LIST'
+bitmap tb_Pen 0 26x26
+bitmap tb_Pen_Big 0 52x52
+bitmap tb_customkeystroke 0 26x26
+bitmap eb_RGesture_Z 0 26x26
+bitmap SP_LASER 0 32x32
+bitmap bm_Autoshapes 0 85x676
+bitmap bm_Thumbnail_Missing 0 80x60
+cursor Id_Pen 0 32x32 hotspot
+cursor crHilite_Yellow 0 32x32 hotspot
+cursor id_Null 0 32x32 hotspot
+icon ic_1_Enabled 64 64x64
+icon ic_2_Disabled 32 32x32
+LIST
+  if [[ -z $bad ]]; then
+    ok "resources load by name from the program file"
+  else
+    fail "resources load by name from the program file" "$bad"
+  fi
+fi
+
 # ---- first copy: start-up ----
 if [[ ! -f $PROGRAM ]]; then fail start "$PROGRAM not built"; finish; fi
 # The profile the hook checks need: swipe up, hold right, Ctrl+F9 and the

@@ -5,7 +5,7 @@ packages=(
   cmake ninja-build g++ clang
   g++-mingw-w64-x86-64 wine wine64 xvfb
   libgtest-dev libgmock-dev libbenchmark-dev
-  libjpeg-dev libpng-dev libfreetype-dev libfontconfig-dev fonts-liberation
+  libjpeg-dev libpng-dev libfreetype-dev libfontconfig-dev fonts-liberation fonts-materialdesignicons-webfont
   python3
 )
 missing=()

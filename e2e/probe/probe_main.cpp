@@ -32,6 +32,7 @@ constexpr Command kCommands[] = {
     {"capture-screen", "LEFT TOP RIGHT BOTTOM FILE", 5, CaptureScreen},
     {"compare-screen", "LEFT TOP RIGHT BOTTOM FILE", 5, CompareScreen},
     {"time-mouse-proc", "LIBRARY BLOCK CALLS X1,Y1 X2,Y2", 5, TimeMouseProc},
+    {"resource", "PROGRAM bitmap|cursor|icon NAME [SIZE]", 3, Resource},
 };
 
 int Usage() {

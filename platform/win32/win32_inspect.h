@@ -60,4 +60,15 @@ struct MouseProcTiming {
 MouseProcTiming TimeMouseProc(const std::string& libraryPath, const std::string& blockName, std::uint32_t calls,
                               Point a, Point b);
 
+enum class ResourceKind { Bitmap, Cursor, Icon };
+struct ResourceImage {
+  int width = 0, height = 0;
+  int hotspotX = 0, hotspotY = 0;  // cursors
+};
+// Loads a resource by name out of a program file the way the system loads it
+// (LoadImage on the file mapped as data), for icons at the size asked; nothing
+// when the program has no such resource.
+std::optional<ResourceImage> LoadProgramResource(const std::string& programPath, ResourceKind kind,
+                                                 const std::string& name, int size = 0);
+
 }  // namespace platform::win32::inspect

@@ -1,0 +1,104 @@
+#include "core/A_resrce.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "core/core_links.h"
+#include "core/image_slots.h"
+#include "core/resource_lists.h"
+#include "core/resource_names.h"
+#include "gfx/bmp.h"
+#include "gfx/ico.h"
+
+namespace core {
+namespace {
+
+platform::ProgramResources* source = nullptr;
+std::map<std::string, gfx::Bitmap, std::less<>> pictures;
+std::map<int, ScreenCursorImage> cursors;
+
+void LoadCursor(int id, std::string_view name) {
+  ScreenCursorImage c;
+  c.handle = source->LoadCursor(name);
+  if (!c.handle) return;  // no cursor: the tool window keeps the one it has
+  if (auto file = source->CursorFile(name)) {
+    if (auto frames = gfx::decodeIconFile(*file); frames && !frames->empty()) {
+      c.image = std::move(frames->front().image);
+      c.alpha = std::move(frames->front().alpha);
+      c.hotspot = {frames->front().hotspot.x, frames->front().hotspot.y};
+    }
+  }
+  cursors[id] = std::move(c);
+}
+
+void LoadCursors() {
+  cursors.clear();
+  for (const auto& entry : FixedCursors) LoadCursor(entry.id, entry.name);
+  for (const auto& family : CursorFamilies)
+    for (std::size_t c = 0; c < StockColors.size(); ++c)
+      LoadCursor(family.base + static_cast<int>(c),
+                 std::string(family.prefix) + "_" + std::string(StockColors[c].name));
+}
+
+}  // namespace
+
+void InstallResources(platform::ProgramResources& from) {
+  source = &from;
+  Links().loadResources = LoadResources;
+  Links().loadGraphics = LoadGraphics;
+  Links().freeResources = FreeResources;
+  DrawPreviewSlot = DrawToolPreview;
+  DrawIconSlots = DrawToolIcons;
+}
+
+gfx::Bitmap LoadResourceBitmap(std::string_view name) {
+  gfx::Bitmap b;
+  if (!source) return b;
+  if (auto bytes = source->BitmapFile(name)) {
+    if (!gfx::decodeBmp(*bytes, b)) b = gfx::Bitmap();
+  }
+  return b;
+}
+
+const gfx::Bitmap& Picture(std::string_view name) {
+  static const gfx::Bitmap kNone;
+  auto it = pictures.find(name);
+  return it == pictures.end() ? kNone : it->second;
+}
+
+const ScreenCursorImage* ScreenCursor(int id) {
+  auto it = cursors.find(id);
+  return it == cursors.end() ? nullptr : &it->second;
+}
+
+platform::IconHandle ApplicationIcon(bool enabled, int size) {
+  if (!source) return {};
+  return source->LoadIcon(enabled ? EnabledIconName : DisabledIconName, size);
+}
+
+void LoadResources() {
+  pictures.clear();
+  for (std::string_view name : PictureNames) pictures.emplace(std::string(name), LoadResourceBitmap(name));
+  LoadCursors();
+  LoadEventList();
+  LoadPointerList();
+  LoadAutoshapeList(Picture("bm_Autoshapes"));
+}
+
+void LoadGraphics() {
+  LoadButtonLists();
+  LoadPreviewList(Picture("bm_Thumbnail_Missing"));
+  LoadSwatchList();
+  ResetImageSlots(StockIconCount, PreviewList().count());
+}
+
+void FreeResources() {
+  FreeGraphicsLists();
+  pictures.clear();
+  cursors.clear();
+  // The pointer pictures go last: a clipart tool may still hold an index.
+  FreeResourceLists();
+}
+
+}  // namespace core

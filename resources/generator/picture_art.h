@@ -1,0 +1,13 @@
+// The pictures held as bitmaps: placeholders, brush patterns, the sample.
+#pragma once
+#include <string_view>
+
+#include "gfx/bitmap.h"
+#include "resources/generator/art_context.h"
+
+namespace resgen {
+
+// An empty bitmap for a name that is not one of the pictures.
+gfx::Bitmap PaintPicture(std::string_view name, const ArtContext& ctx);
+
+}  // namespace resgen

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "core/A_dialogs.h"
 #include "core/A_msg.h"
 #include "core/A_paths.h"
 #include "core/A_prefs.h"
+#include "core/A_translate.h"
 #include "core/F_main.h"
 #include "core/XRLIniFile.h"
 #include "core/command_line.h"
@@ -18,7 +20,6 @@ std::string ProfilePath;
 bool ProfileReadOnly = false;
 bool ProfileModified = false;
 std::vector<std::string> FactoryProfiles, RecentFactoryProfiles, RecentUserProfiles, RecentProfiles;
-std::function<std::optional<std::string>()> ChooseSaveAsPath;
 std::function<void()> CreateTriggersForButtons;
 std::function<void()> RefreshConfigurationWindow;
 
@@ -39,7 +40,9 @@ std::string ProtectedQuestion() {
 
 std::string DefaultProfilePath() { return UserProfilesFolder + "Myprofile." + "kvx"; }
 
-std::string ProfileFilter() { return std::string("Orvanta Nimbra ") + "Files" + " " + "(*." + "kvx" + ")" + "|*." + "kvx"; }
+std::string ProfileFilter() {
+  return std::string("Orvanta Nimbra ") + Translate("Files") + " " + "(*." + "kvx" + ")" + "|*." + "kvx";
+}
 
 void FindFactoryProfiles() {
   FactoryProfiles.clear();
@@ -82,13 +85,24 @@ bool SaveProfile() {
 }
 
 void SaveProfileAs() {
-  if (!ChooseSaveAsPath) return;
-  std::optional<std::string> chosen = ChooseSaveAsPath();
+  std::optional<std::string> chosen = ChooseSaveAsProfile();
   if (!chosen) return;
   if (ActiveTool) ActiveTool->Deactivate();
   ProfilePath = *chosen;
   ProfileReadOnly = false;
   SaveProfile();
+}
+
+void NewProfile() {
+  std::optional<std::string> chosen = ChooseNewProfile();
+  if (!chosen) return;
+  if (!Files().Exists(*chosen)) Files().ReplaceFile(*chosen, "");
+  ChangeProfile(*chosen, 4);
+  SaveWithMode(2);
+}
+
+void OpenProfile() {
+  if (std::optional<std::string> chosen = ChooseOpenProfile()) ChangeProfile(*chosen, 4);
 }
 
 void SaveWithMode(int mode) {

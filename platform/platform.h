@@ -1,6 +1,7 @@
 // The context object that carries the platform of one process. Subsystem code
 // reaches the operating system only through it.
 #pragma once
+#include "platform/forms.h"
 #include "platform/services.h"
 #include "platform/window_system.h"
 
@@ -16,6 +17,7 @@ class Platform {
   virtual Shell& shell() = 0;
   virtual Screen& screen() = 0;
   virtual Diagnostics& diagnostics() = 0;
+  virtual Forms& forms() = 0;
 };
 
 // The platform of the process the code runs in. The program entry binds it; the

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/sim_forms.h"
 
 namespace platform::sim {
 
@@ -40,6 +41,7 @@ class SimProcess final : public Platform,
   Shell& shell() override { return *this; }
   Screen& screen() override { return *this; }
   Diagnostics& diagnostics() override { return *this; }
+  Forms& forms() override { return forms_; }
 
   // WindowSystem
   WindowHandle Create(const WindowSpec& spec, WindowProcedure* procedure) override;
@@ -135,6 +137,7 @@ class SimProcess final : public Platform,
   bool quit_ = false;
   int exitCode_ = 0;
   std::vector<std::pair<std::uint32_t, std::uint32_t>> attachedInput_;
+  SimForms forms_;
 };
 
 }  // namespace platform::sim

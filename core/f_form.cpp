@@ -10,6 +10,17 @@ namespace core {
 
 std::function<bool()> FormsHarvesting;
 
+// FALLBACK until translation exists in this tree: texts pass through unchanged.
+// Weak, so the real translator replaces it as soon as it is linked in. It sits
+// here because every program that shows a form links this file. The mingw
+// linker does not resolve weak definitions, so there it is a plain one that
+// goes when the translator arrives.
+#if defined(_WIN32)
+std::string Translate(std::string_view text) { return std::string(text); }
+#else
+__attribute__((weak)) std::string Translate(std::string_view text) { return std::string(text); }
+#endif
+
 namespace {
 
 std::map<std::int64_t, TForm*>& LiveForms() {

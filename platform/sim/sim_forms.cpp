@@ -141,6 +141,10 @@ int SimForms::ShowModal(FormHandle h) {
   Show(h);
   Note(desktop_, *f, "modal run");
   while ((f = desktop_.Form(h)) && f->modalResult == modal::None) {
+    // The program's messages keep flowing while the form waits (command 14 of
+    // the translation harvest closes it from there).
+    desktop_.DispatchAll();
+    if (!(f = desktop_.Form(h)) || f->modalResult != modal::None) break;
     auto answer = desktop_.TakeAnswer({f->spec.name, f->spec.className});
     if (!answer) {
       Note(desktop_, *f, "closed as cancelled: no answer queued");

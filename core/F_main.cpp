@@ -3,10 +3,12 @@
 #include <memory>
 #include <string>
 
+#include "core/A_msg.h"
 #include "core/A_paths.h"
 #include "core/A_prefs.h"
 #include "core/command_line.h"
 #include "core/core_links.h"
+#include "core/f_splash.h"
 #include "core/hook_library.h"
 #include "core/hook_state.h"
 #include "core/image_slots.h"
@@ -40,8 +42,6 @@ constexpr std::uint32_t FastTimerId = 1;
 constexpr std::uint32_t SecondTimerId = 2;
 constexpr const char* ComponentName = "Tavric_Orvanta_Nimbra20050524";
 
-platform::WindowHandle splashWindow;
-platform::Tick splashShownAt = 0;
 bool timersEnabled = false;
 
 platform::WindowSystem& Win() { return platform::os().windows(); }
@@ -303,6 +303,7 @@ void FormClose() {
   Run(Links().freeClipboardTool);
   step("hooks quietened");
   Run(Links().closeForms);
+  CloseMessageWindows();
   step("forms closed");
   Hooks().RemoveHooks();
   CloseHookData();
@@ -314,22 +315,6 @@ void FormClose() {
   step("tools and resources freed");
   Run(Links().finishTranslation);
   step("translation finished");
-}
-
-void CreateSplash() {
-  platform::WindowSpec spec;
-  spec.className = "TSplashForm";
-  spec.caption = "Loading...";
-  spec.topmost = true;
-  spec.toolWindow = true;
-  platform::Rect screen = platform::os().screen().MonitorBounds(0);
-  // Sized to its picture once the resources provide one.
-  constexpr int w = 400, h = 300;
-  int x = screen.left + (screen.Width() - w) / 2, y = screen.top + (screen.Height() - h) / 2;
-  spec.bounds = {x, y, x + w, y + h};
-  spec.visible = true;
-  splashWindow = Win().Create(spec, nullptr);
-  splashShownAt = Now();
 }
 
 }  // namespace
@@ -387,7 +372,8 @@ void ResetCoreState() {
   RecentUserProfiles.clear();
   RecentProfiles.clear();
   HookData = nullptr;
-  splashWindow = {};
+  FreeSplash();
+  CloseMessageWindows();
   timersEnabled = false;
   input::ClearTriggerTable();
   Run(Links().freeCatalogue);
@@ -471,13 +457,11 @@ void OpenForms() {
   Run(Links().initConfigForm);
   Label("Init ToolboxForm");
   Label("Hide Splash Form");
-  if (splashWindow) {
-    platform::Tick shown = platform::os().clock().TickCount() - splashShownAt;
+  if (SplashShown()) {
+    platform::Tick shown = platform::os().clock().TickCount() - SplashShownAt();
     if (shown < static_cast<platform::Tick>(CommandLine.splashTimeMs))
       Win().WaitProcessingMessages(static_cast<std::uint32_t>(CommandLine.splashTimeMs) - shown);
-    Win().Show(splashWindow, platform::ShowCommand::Hide);
-    Win().Destroy(splashWindow);
-    splashWindow = {};
+    FreeSplash();
   }
   Label("Splash Form Hidden");
   Label("Show ConfigForm");
@@ -498,7 +482,7 @@ int VelmoraProgram() {
     return 0;
   }
   ResetCoreState();
-  CreateSplash();
+  ShowSplash();
   Starting = true;
   ReadCommandLine();
   if (!CreateControlWindow() || !StartupComplete) {

@@ -61,6 +61,8 @@ struct CoreLinks {
   std::function<void()> rebuildButtons;           // WM_SYSCOLORCHANGE
   std::function<void(std::int64_t lParam)> trayMessage;
   std::function<void(std::int64_t form)> closeForm;  // command 14
+  std::function<void()> showHelp;                 // the normal help of a help request
+  std::function<void(int code)> notifyState;      // the preferences' state events
   std::function<void()> releaseSharedToolWindow;  // second half of the exit routine
   // Remote-device library.
   std::function<int(std::uint64_t controlWindow)> initRemote;

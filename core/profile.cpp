@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "core/A_messages.h"
+#include "core/A_dialogs.h"
 #include "core/A_msg.h"
 #include "core/A_paths.h"
 #include "core/A_prefs.h"
+#include "core/A_translate.h"
 #include "core/F_main.h"
 #include "core/XRLIniFile.h"
 #include "core/command_line.h"
@@ -21,7 +23,6 @@ std::string ProfilePath;
 bool ProfileReadOnly = false;
 bool ProfileModified = false;
 std::vector<std::string> FactoryProfiles, RecentFactoryProfiles, RecentUserProfiles, RecentProfiles;
-std::function<std::optional<std::string>()> ChooseSaveAsPath;
 std::function<void()> CreateTriggersForButtons;
 std::function<void()> RefreshConfigurationWindow;
 
@@ -84,13 +85,24 @@ bool SaveProfile() {
 }
 
 void SaveProfileAs() {
-  if (!ChooseSaveAsPath) return;
-  std::optional<std::string> chosen = ChooseSaveAsPath();
+  std::optional<std::string> chosen = ChooseSaveAsProfile();
   if (!chosen) return;
   if (ActiveTool) ActiveTool->Deactivate();
   ProfilePath = *chosen;
   ProfileReadOnly = false;
   SaveProfile();
+}
+
+void NewProfile() {
+  std::optional<std::string> chosen = ChooseNewProfile();
+  if (!chosen) return;
+  if (!Files().Exists(*chosen)) Files().ReplaceFile(*chosen, "");
+  ChangeProfile(*chosen, 4);
+  SaveWithMode(2);
+}
+
+void OpenProfile() {
+  if (std::optional<std::string> chosen = ChooseOpenProfile()) ChangeProfile(*chosen, 4);
 }
 
 void SaveWithMode(int mode) {

@@ -28,7 +28,12 @@ void LoadProfile();
 // False when the file could not be written: the old file stays and the profile
 // stays modified.
 bool SaveProfile();
+// Asks for a new name in the Save As dialog (a factory profile's name is
+// refused there), then saves there; cancelled, nothing is saved.
 void SaveProfileAs();
+// The editor's New and Open: a dialog, then a change of profile (mode 4).
+void NewProfile();
+void OpenProfile();
 void SaveWithMode(int mode);
 void ChangeProfile(const std::string& path, int mode);
 void NoteRecentProfile(const std::string& path);
@@ -41,9 +46,6 @@ std::string ConfigFileNameForSave();
 void WriteFileAssociation();
 std::string EditorCaption();
 
-// The save dialog of Save As; the forms layer installs it. It returns the chosen
-// path, or nothing when cancelled (with no dialog, Save As saves nothing).
-extern std::function<std::optional<std::string>()> ChooseSaveAsPath;
 // Editor steps of ChangeProfile that the editor window fills.
 extern std::function<void()> CreateTriggersForButtons;
 extern std::function<void()> RefreshConfigurationWindow;

@@ -3,6 +3,7 @@
 #include "core/A_fonts.h"
 #include "core/A_messages.h"
 #include "core/A_translate.h"
+#include "core/f_form.h"
 #include "core/browser.h"
 #include "core/command_line.h"
 #include "core/core_links.h"
@@ -21,6 +22,8 @@ void InstallTexts() {
   Links().translationHandling = TranslationHandling;
   Links().runBatchJob = RunBatchJob;
   Links().finishTranslation = FinishTranslation;
+  // In harvest mode every form closes as soon as it is shown (command 14).
+  FormsHarvesting = [] { return HarvestMode(); };
   DetectDefaultBrowser();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 #include "platform/input_hooks.h"
 #include "platform/periodic_timers.h"
+#include "platform/forms.h"
 #include "platform/services.h"
 #include "platform/window_system.h"
 
@@ -22,6 +23,7 @@ class Platform {
   // no timer starts.
   virtual InputHooks& inputHooks();
   virtual PeriodicTimers& periodicTimers();
+  virtual Forms& forms() = 0;
 };
 
 // The platform of the process the code runs in. The program entry binds it; the

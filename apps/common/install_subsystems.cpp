@@ -4,12 +4,14 @@
 #include "core/T_factory.h"
 #include "kinhook/kinhook_select.h"
 #include "platform/resources.h"
+#include "core/f_form.h"
 
 namespace velmora {
 
 void InstallSubsystems() {
   core::InstallResources(platform::Resources());
   core::InstallCatalogue();
+  core::InstallForms();
   kinhook::UseHookLibrary();
 }
 

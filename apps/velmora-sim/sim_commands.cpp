@@ -7,8 +7,8 @@
 
 #include "apps/common/install_subsystems.h"
 #include "core/F_main.h"
-#include "apps/common/install_subsystems.h"
 #include "core/profile.h"
+#include "gfx/image_file.h"
 #include "input/a_trigger.h"
 #include "platform/sim/sim_process.h"
 
@@ -87,6 +87,38 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script) {
         std::string cap = t->Tool ? t->Tool->UCap : "";
         d.trace().Add("trigger", std::to_string(code) + " " + cls + " \"" + cap + "\" " + std::to_string(t->ButtonMode));
       }
+    });
+  });
+  script.AddCommand("answer", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    // answer FORM-OR-DIALOG CONTROL|RESULT [TEXT]: queued for the next modal run
+    // of that form or dialog.
+    if (line.words.size() < 3) return d.trace().Add("script", "answer FORM-OR-DIALOG CONTROL|RESULT [TEXT]");
+    d.QueueAnswer({line.words[1], line.words[2], Rest(line, 3)});
+  });
+  script.AddCommand("click-control", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    if (line.words.size() < 3) return d.trace().Add("script", "click-control FORM CONTROL");
+    sim::SimForm* form = d.FindForm(line.words[1]);
+    if (!form) return d.trace().Add("script", "no form " + line.words[1]);
+    sim::SimProcess* p = d.Process(form->process);
+    platform::ScopedPlatform bind(*p);
+    sim::ClickControl(d, *form, line.words[2]);
+  });
+  script.AddCommand("dump-form", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    if (line.words.size() < 3) return d.trace().Add("script", "dump-form NAME FILE.png");
+    sim::SimForm* form = d.FindForm(line.words[1]);
+    if (!form) return d.trace().Add("script", "no form " + line.words[1]);
+    if (!gfx::writePngFile(line.words[2], sim::RenderForm(d, *form)))
+      d.trace().Add("script", "cannot write " + line.words[2]);
+  });
+  script.AddCommand("profile-command", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    // The editor's profile commands through their dialogs.
+    std::string what = line.words.size() > 1 ? line.words[1] : "";
+    InMainProgram(d, [&] {
+      if (what == "new") core::NewProfile();
+      else if (what == "open") core::OpenProfile();
+      else if (what == "save") core::SaveWithMode(3);
+      else if (what == "save-as") core::SaveWithMode(1);
+      else d.trace().Add("script", "profile-command new|open|save|save-as");
     });
   });
   script.AddCommand("file", [](sim::SimDesktop& d, const sim::ScriptLine& line) {

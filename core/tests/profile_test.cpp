@@ -6,6 +6,7 @@
 #include "core/F_main.h"
 #include "core/XRLIniFile.h"
 #include "core/hook_state.h"
+#include "core/core_links.h"
 #include "core/profile.h"
 #include "core/tests/test_tools.h"
 #include "input/a_trigger.h"
@@ -22,10 +23,7 @@ class ProfileTest : public SimTest {
     core::SetFolders(false);
     core::ProfilePath = core::UserProfilesFolder + "Talk.kvx";
   }
-  void TearDown() override {
-    core::MessageWindow() = {};
-    core::ChooseSaveAsPath = nullptr;
-  }
+  void TearDown() override { core::Links().mediaCenterFillsScreen = nullptr; }
   std::string ClassAt(int code) {
     input::TTrigger* t = input::TriggerAt(code);
     return t && t->Tool ? std::string(t->Tool->ClassName()) : "-";
@@ -127,13 +125,16 @@ TEST_F(ProfileTest, SaveWithModeAsksAndSavesAsTheTableSays) {
     process().Delete(saveAsPath);
     core::ProfileModified = c.modified;
     core::ProfileReadOnly = c.readOnly;
-    std::string question;
-    core::MessageWindow().ask = [&](std::string_view text) {
-      question = std::string(text);
-      return c.answer;
-    };
-    core::ChooseSaveAsPath = [&]() -> std::optional<std::string> { return saveAsPath; };
+    // The user's part: the answer to the question, a name in the Save As dialog.
+    trace().Clear();
+    desktop().ClearAnswers();
+    if (c.answer == core::AnswerYes) desktop().QueueAnswer({"MsgForm", "btnYes", ""});
+    if (c.answer == core::AnswerNo) desktop().QueueAnswer({"MsgForm", "btnNo", ""});
+    core::Links().mediaCenterFillsScreen = [&] { return c.answer == core::AnswerNotShown; };
+    desktop().QueueAnswer({"SaveDialog", "ok", saveAsPath});
     core::SaveWithMode(c.mode);
+    auto questions = trace().Of("question");
+    std::string question = questions.empty() ? "" : questions.back();
     EXPECT_EQ(!question.empty(), c.asked) << question;
     EXPECT_EQ(process().Exists(core::UserProfilesFolder + "Talk.kvx"), c.saved);
     EXPECT_EQ(process().Exists(saveAsPath), c.savedAs);

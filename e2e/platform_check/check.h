@@ -25,6 +25,7 @@ int FailedGroups();
 void CheckFiles(const std::string& folder);
 void CheckSharedMemory();
 void CheckWindows();
+void CheckForms();
 void CheckMessageLoop();
 void CheckShell(const std::vector<std::string>& expectedArguments);
 void CheckScreenAndClock();

@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
   vplatform::CheckFiles(argv[1]);
   vplatform::CheckSharedMemory();
   vplatform::CheckWindows();
+  vplatform::CheckForms();
   vplatform::CheckShell(expected);
   vplatform::CheckScreenAndClock();
   vplatform::CheckMessageLoop();  // last: it runs the loop to its quit

@@ -450,6 +450,47 @@ std::string SimDesktop::HostPath(std::string_view windowsPath) const {
   return host.string();
 }
 
+// ---- forms ----
+
+FormHandle SimDesktop::AddForm(SimForm form) {
+  form.handle = FormHandle{nextForm_++};
+  FormHandle h = form.handle;
+  forms_[h.value] = std::move(form);
+  return h;
+}
+
+void SimDesktop::RemoveForm(FormHandle h) { forms_.erase(h.value); }
+
+SimForm* SimDesktop::Form(FormHandle h) {
+  auto it = forms_.find(h.value);
+  return it == forms_.end() ? nullptr : &it->second;
+}
+
+SimForm* SimDesktop::FindForm(std::string_view name) {
+  std::string want = Lower(name);
+  for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
+    if (Lower(it->second.spec.name) == want || Lower(it->second.spec.className) == want) return &it->second;
+  return nullptr;
+}
+
+std::optional<FormAnswer> SimDesktop::TakeAnswer(std::initializer_list<std::string_view> names) {
+  for (auto it = answers_.begin(); it != answers_.end(); ++it) {
+    std::string target = Lower(it->target);
+    for (auto n : names)
+      if (!n.empty() && Lower(n) == target) {
+        FormAnswer a = *it;
+        answers_.erase(it);
+        return a;
+      }
+  }
+  return std::nullopt;
+}
+
+gfx::FontService& SimDesktop::fonts() {
+  if (!fonts_) fonts_ = gfx::createFontService(96);
+  return *fonts_;
+}
+
 bool SimDesktop::WriteFails(std::string_view windowsPath) const {
   std::string p = Lower(windowsPath);
   for (const auto& f : failingFolders_)

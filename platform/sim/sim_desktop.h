@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "gfx/font.h"
 #include "platform/platform.h"
+#include "platform/sim/sim_forms.h"
 #include "platform/sim/sim_trace.h"
 
 namespace platform::sim {
@@ -123,6 +125,20 @@ class SimDesktop {
   bool WriteFails(std::string_view windowsPath) const;
   std::set<std::string>& readOnlyFiles() { return readOnly_; }  // lower-case host paths
 
+  // Forms of every process, and the answers scripted for their modal runs.
+  FormHandle AddForm(SimForm form);
+  void RemoveForm(FormHandle h);
+  SimForm* Form(FormHandle h);
+  // The newest form whose component or class name is `name` (any case).
+  SimForm* FindForm(std::string_view name);
+  void QueueAnswer(FormAnswer answer) { answers_.push_back(std::move(answer)); }
+  // Takes the first queued answer addressed to one of the names.
+  std::optional<FormAnswer> TakeAnswer(std::initializer_list<std::string_view> names);
+  std::size_t QueuedAnswers() const { return answers_.size(); }
+  void ClearAnswers() { answers_.clear(); }
+  // The font renderer the forms are measured and drawn with (made on first use).
+  gfx::FontService& fonts();
+
   // Registry, shell folders, screen.
   std::map<std::string, std::string>& registry() { return registry_; }  // "root\key\name" lower-case
   std::map<int, std::string>& knownFolders() { return knownFolders_; }
@@ -229,6 +245,10 @@ class SimDesktop {
   bool inHook_ = false;
   std::set<std::uint32_t> physicalDown_, messageKeys_;
   std::vector<std::pair<Point, Point>> invertedLines_;
+  std::map<std::uint64_t, SimForm> forms_;
+  std::uint64_t nextForm_ = 0x7000;
+  std::deque<FormAnswer> answers_;
+  std::unique_ptr<gfx::FontService> fonts_;
 };
 
 }  // namespace platform::sim

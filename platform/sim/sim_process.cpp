@@ -31,7 +31,7 @@ const char* RootName(RegistryRoot r) {
 }  // namespace
 
 SimProcess::SimProcess(SimDesktop& desktop, int id, std::string name, std::vector<std::string> args)
-    : desktop_(desktop), id_(id), name_(std::move(name)), args_(std::move(args)) {}
+    : desktop_(desktop), id_(id), name_(std::move(name)), args_(std::move(args)), forms_(desktop, id) {}
 
 // ---- windows and messages ----
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/sim_forms.h"
 
 namespace platform::sim {
 
@@ -44,6 +45,7 @@ class SimProcess final : public Platform,
   Diagnostics& diagnostics() override { return *this; }
   InputHooks& inputHooks() override { return *this; }
   PeriodicTimers& periodicTimers() override { return *this; }
+  Forms& forms() override { return forms_; }
 
   // WindowSystem
   WindowHandle Create(const WindowSpec& spec, WindowProcedure* procedure) override;
@@ -158,6 +160,7 @@ class SimProcess final : public Platform,
   bool quit_ = false;
   int exitCode_ = 0;
   std::vector<std::pair<std::uint32_t, std::uint32_t>> attachedInput_;
+  SimForms forms_;
 };
 
 }  // namespace platform::sim

@@ -2,6 +2,7 @@
 // it; it holds no OS state of its own beyond the services' small caches.
 #pragma once
 #include "platform/platform.h"
+#include "platform/win32/win32_forms.h"
 #include "platform/win32/win32_services.h"
 #include "platform/win32/win32_window_system.h"
 
@@ -16,6 +17,7 @@ class Win32Platform final : public Platform {
   Shell& shell() override { return shell_; }
   Screen& screen() override { return screen_; }
   Diagnostics& diagnostics() override { return diagnostics_; }
+  Forms& forms() override { return forms_; }
 
  private:
   Win32WindowSystem windows_;
@@ -25,6 +27,7 @@ class Win32Platform final : public Platform {
   Win32Shell shell_;
   Win32Screen screen_;
   Win32Diagnostics diagnostics_;
+  Win32Forms forms_;
 };
 
 }  // namespace platform::win32

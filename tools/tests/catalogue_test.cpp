@@ -391,16 +391,11 @@ TEST_F(CatalogueTest, ShowAllPropertiesOpensEveryConfigurableEntryAndOneToolbar)
   int configurable = 0;
   for (const auto& cat : core::Catalogue->Categories)
     for (const auto& e : cat.Entries) configurable += e.Tool->Configurable;
-  int shown = 0;
-  core::MessageWindow().showMessage = [&](std::string_view text, bool) {
-    // No kind has its dialog yet, so each one answers with the base text.
-    EXPECT_EQ(text, "This tool cannot be configured.");
-    EXPECT_TRUE(core::ConfiguringTool);
-    ++shown;
-  };
+  // No kind has its dialog yet, so each one answers with the base text.
   core::Catalogue->ShowAllProperties();
-  core::MessageWindow().showMessage = nullptr;
-  EXPECT_EQ(shown, configurable + 1);
+  auto shown = desktop_.trace().Of("message");
+  EXPECT_EQ(static_cast<int>(shown.size()), configurable + 1);
+  for (const auto& text : shown) EXPECT_EQ(text, "This tool cannot be configured.");
   EXPECT_FALSE(core::ConfiguringTool);
 }
 

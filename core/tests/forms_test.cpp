@@ -1,0 +1,191 @@
+// The forms layer on the simulated desktop: forms found by name, controls
+// clicked, handlers bound by name, modal runs answered, forms drawn, and the
+// program's own forms (the splash, command 14, the help request).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/F_main.h"
+#include "core/core_links.h"
+#include "core/f_form.h"
+#include "core/f_msgform.h"
+#include "core/screen_metrics.h"
+#include "core/tool_kinds.h"
+#include "core/tests/test_tools.h"
+#include "gfx/image_file.h"
+#include "testing/sim_fixture.h"
+
+namespace {
+
+using testing_support::LambdaTimeline;
+using testing_support::SimTest;
+namespace sim = platform::sim;
+
+platform::FormSpec Sample() {
+  platform::FormSpec s;
+  s.className = "TSampleForm";
+  s.name = "SampleForm";
+  s.caption = "Sample";
+  s.clientWidth = 240;
+  s.clientHeight = 110;
+  auto add = [&](platform::ControlKind kind, const char* name, const char* caption, platform::Rect r) {
+    platform::ControlSpec c;
+    c.kind = kind;
+    c.name = name;
+    c.caption = caption;
+    c.bounds = r;
+    s.controls.push_back(c);
+    return &s.controls.back();
+  };
+  add(platform::ControlKind::Label, "lblText", "Pick what you like.", {10, 10, 230, 26});
+  add(platform::ControlKind::CheckBox, "cbSound", "Sound", {10, 34, 120, 51});
+  add(platform::ControlKind::CheckBox, "cbLocked", "Locked", {130, 34, 230, 51})->enabled = false;
+  auto* ok = add(platform::ControlKind::Button, "btnOK", "OK", {70, 70, 145, 95});
+  ok->modalResult = platform::modal::Ok;
+  ok->isDefault = true;
+  add(platform::ControlKind::Button, "btnCancel", "Cancel", {155, 70, 230, 95})->modalResult = platform::modal::Cancel;
+  return s;
+}
+
+class FormsTest : public SimTest {
+ protected:
+  void TearDown() override {
+    core::FormsHarvesting = nullptr;
+    core::Links().showHelp = nullptr;
+  }
+  sim::SimForm& Live(const char* name) {
+    sim::SimForm* f = desktop().FindForm(name);
+    EXPECT_NE(f, nullptr) << name;
+    return *f;
+  }
+};
+
+TEST_F(FormsTest, ControlsAreFoundByNameAndClickedWithTheirHandlers) {
+  core::TForm form(Sample());
+  int clicks = 0;
+  form.OnClick("cbSound", [&] { ++clicks; });
+  form.Show();
+  sim::SimForm& live = Live("sampleform");  // component or class name, any case
+  EXPECT_EQ(&live, &Live("TSampleForm"));
+  EXPECT_TRUE(sim::ClickControl(desktop(), live, "cbSound"));
+  EXPECT_TRUE(form.Checked("cbSound"));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_FALSE(sim::ClickControl(desktop(), live, "cbLocked"));  // disabled
+  EXPECT_FALSE(form.Checked("cbLocked"));
+  EXPECT_FALSE(sim::ClickControl(desktop(), live, "cbNoSuch"));
+  form.SetVisible("cbSound", false);
+  EXPECT_FALSE(sim::ClickControl(desktop(), live, "cbSound"));  // a user cannot click what is hidden
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(FormsTest, AModalRunTakesItsAnswersInOrderAndClosesCancelledWithoutThem) {
+  core::TForm form(Sample());
+  desktop().QueueAnswer({"TOtherForm", "btnOK", ""});  // for another form: stays queued
+  desktop().QueueAnswer({"SampleForm", "cbSound", ""});
+  desktop().QueueAnswer({"SampleForm", "btnOK", ""});
+  EXPECT_EQ(form.ShowModal(), platform::modal::Ok);
+  EXPECT_TRUE(form.Checked("cbSound"));
+  EXPECT_FALSE(Live("SampleForm").visible);
+  EXPECT_EQ(desktop().QueuedAnswers(), 1u);
+  EXPECT_EQ(form.ShowModal(), platform::modal::Cancel);
+  EXPECT_TRUE(trace().Contains("form TSampleForm closed as cancelled: no answer queued"));
+  // A handler may end the run itself.
+  form.OnClick("cbSound", [&] { form.Close(platform::modal::Retry); });
+  desktop().QueueAnswer({"SampleForm", "cbSound", ""});
+  EXPECT_EQ(form.ShowModal(), platform::modal::Retry);
+}
+
+TEST_F(FormsTest, TextsPassThroughTheTranslatorWhenTheFormIsMade) {
+  // The fallback translator keeps texts as they are; what counts here is that
+  // the realized form carries the declared texts.
+  core::TForm form(Sample());
+  EXPECT_EQ(Live("SampleForm").spec.Control("cbSound")->caption, "Sound");
+  form.SetCaption("lblText", "Changed");
+  EXPECT_EQ(Live("SampleForm").spec.Control("lblText")->caption, "Changed");
+}
+
+TEST_F(FormsTest, AFormIsDrawnAsAPersonSeesIt) {
+  core::MeasureScreens();
+  core::TForm form(Sample());
+  form.SetChecked("cbSound", true);
+  gfx::Bitmap shot = sim::RenderForm(desktop(), Live("SampleForm"));
+  const int ox = sim::FrameWidth, oy = sim::FrameWidth + sim::CaptionHeight;
+  ASSERT_EQ(shot.width(), 240 + 2 * ox);
+  ASSERT_EQ(shot.height(), 110 + oy + ox);
+  auto darkIn = [&](platform::Rect r) {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) n += gfx::redOf(shot.pixel(ox + x, oy + y)) < 80;
+    return n;
+  };
+  EXPECT_GT(darkIn({10, 10, 230, 26}), 20);  // the label's text
+  EXPECT_GT(darkIn({13, 39, 20, 46}), 10);   // the tick of the checked box
+  EXPECT_EQ(darkIn({133, 39, 140, 46}), 0);  // the unchecked box is empty
+  EXPECT_EQ(shot.pixel(ox + 160, oy + 70), 0xFFFFFFu);  // a button's lit edge
+  EXPECT_EQ(gfx::redOf(shot.pixel(ox, ox)), 10);     // the caption bar starts dark blue
+  std::string out = std::getenv("VELMORA_TEST_OUTPUT") ? std::getenv("VELMORA_TEST_OUTPUT") : "test-output";
+  std::filesystem::create_directories(out);
+  EXPECT_TRUE(gfx::writePngFile(out + "/sample_form.png", shot));
+  core::TMsgForm msg("This file is protected. Would you like to save the changes you made to another profile?",
+                     core::MsgButtons::YesNo, true);
+  EXPECT_TRUE(gfx::writePngFile(out + "/message_window.png", sim::RenderForm(desktop(), Live("MsgForm"))));
+}
+
+TEST_F(FormsTest, CommandFourteenClosesAModalFormInTheHarvest) {
+  core_tests::RegisterTestKinds();
+  StartProgram();
+  core::InstallForms();
+  core::FormsHarvesting = [] { return true; };
+  core::TForm form(Sample());
+  desktop().QueueAnswer({"SampleForm", "btnOK", ""});  // not needed: command 14 comes first
+  EXPECT_EQ(form.ShowModal(), platform::modal::Cancel);
+  EXPECT_TRUE(trace().Contains("command 14 " + std::to_string(form.Id()) + " handled"));
+  EXPECT_EQ(desktop().QueuedAnswers(), 1u);
+}
+
+TEST_F(FormsTest, AHelpRequestWhileAToolIsActiveOnlyBeeps) {
+  int helps = 0;
+  core::Links().showHelp = [&] { ++helps; };
+  core::ApplicationHelpRequest();
+  EXPECT_EQ(helps, 1);
+  EXPECT_FALSE(trace().Contains("sound beep"));
+  core_tests::RegisterTestKinds();
+  auto tool = core::CreateToolByName("TLogTool");
+  ASSERT_TRUE(tool);
+  core::ActiveTool = tool.get();
+  core::ApplicationHelpRequest();
+  core::ActiveTool = nullptr;
+  EXPECT_EQ(helps, 1);
+  EXPECT_TRUE(trace().Contains("sound beep"));
+}
+
+TEST_F(FormsTest, TheSplashShowsOnTopCentredUntilTheSplashTimeHasPassed) {
+  LambdaTimeline timeline;
+  timeline.At(60000, [] {});
+  desktop().SetTimeline(&timeline);
+  bool onTop = false;
+  platform::Rect bounds;
+  desktop().RegisterProgram("Velmora.exe", [&](sim::SimProcess&) { return core::VelmoraProgram(); });
+  core::Links().loadResources = [&] {
+    // Looked at while the program starts: the splash is up.
+    if (sim::SimForm* s = desktop().FindForm("SplashForm")) {
+      sim::SimWindow* w = desktop().Window(s->window);
+      onTop = s->visible && w && w->topmost;
+      bounds = w ? w->spec.bounds : platform::Rect{};
+      EXPECT_EQ(w->spec.caption, "Loading...");
+    }
+  };
+  desktop().RunProgram("Velmora.exe", {"/REMOVEUNUSEDHELPFILES", "-SPLASH=1"});
+  core::Links().loadResources = nullptr;
+  desktop().SetTimeline(nullptr);
+  EXPECT_TRUE(onTop);
+  EXPECT_EQ((bounds.left + bounds.right) / 2, 512);
+  EXPECT_EQ((bounds.top + bounds.bottom) / 2, 384);
+  // Hidden when the forms are open and one second has passed.
+  bool hiddenAtOneSecond = false;
+  for (const auto& line : trace().lines())
+    if (line.find("form TSplashForm hidden") != std::string::npos) hiddenAtOneSecond = line.rfind("   1000 ", 0) == 0;
+  EXPECT_TRUE(hiddenAtOneSecond);
+}
+
+}  // namespace

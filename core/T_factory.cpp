@@ -1,6 +1,7 @@
 #include "core/T_factory.h"
 
 #include "core/help_files.h"
+#include "core/texts.h"
 
 #include <algorithm>
 
@@ -87,6 +88,10 @@ void InstallCatalogue() {
   for (const FactoryName& k : FactoryNames()) RegisterToolKind(k.className, k.make);
   Links().createCatalogue = CreateCatalogue;
   Links().freeCatalogue = FreeCatalogue;
+  // Harvesting texts opens every properties dialog once (each closes at once).
+  ShowAllFormsForHarvest = [] {
+    if (Catalogue) Catalogue->ShowAllProperties();
+  };
   // The list of required help files names every catalogue entry's document.
   CatalogueHelpNames = [] {
     std::vector<std::string> names;

@@ -15,7 +15,7 @@ struct Win32Form {
   FormSpec spec;
   FormListener* listener = nullptr;
   HWND hwnd = nullptr;
-  std::vector<HWND> controls;  // one per control of the spec; null for painted ones
+  std::vector<HWND> controls;  // one per declared control; null for painted ones
   HFONT font = nullptr, bold = nullptr;
   bool inModalRun = false;
   int modalResult = modal::None;

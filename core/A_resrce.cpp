@@ -1,5 +1,7 @@
 #include "core/A_resrce.h"
 
+#include <cstdlib>
+
 #include <map>
 #include <memory>
 #include <string>
@@ -9,6 +11,7 @@
 #include "core/resource_lists.h"
 #include "core/resource_names.h"
 #include "gfx/bmp.h"
+#include "core/f_msgform.h"
 #include "gfx/ico.h"
 
 namespace core {
@@ -43,8 +46,46 @@ void LoadCursors() {
 
 }  // namespace
 
+namespace {
+
+std::map<std::string, gfx::Bitmap, std::less<>> iconPictures;
+
+// An icon as a picture for the forms: its 32-pixel frame (or the nearest)
+// laid over the dialog face, since a form's picture has no alpha of its own.
+const gfx::Bitmap* IconPicture(std::string_view name) {
+  if (auto it = iconPictures.find(name); it != iconPictures.end()) return &it->second;
+  gfx::Bitmap picture;
+  if (source) {
+    if (auto file = source->IconFile(name)) {
+      if (auto frames = gfx::decodeIconFile(*file); frames && !frames->empty()) {
+        const gfx::IconFrame* best = &frames->front();
+        for (const auto& f : *frames)
+          if (std::abs(f.image.width() - 32) < std::abs(best->image.width() - 32)) best = &f;
+        constexpr gfx::Color face = gfx::rgb(212, 208, 200);
+        picture = best->image;
+        for (int y = 0; y < picture.height(); ++y)
+          for (int x = 0; x < picture.width(); ++x) {
+            std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width()) +
+                            static_cast<std::size_t>(x);
+            int a = i < best->alpha.size() ? best->alpha[i] : 255;
+            gfx::Color c = picture.pixel(x, y);
+            auto mix = [&](int fg, int bg) { return (fg * a + bg * (255 - a) + 127) / 255; };
+            picture.setPixel(x, y,
+                             gfx::rgb(mix(gfx::redOf(c), gfx::redOf(face)), mix(gfx::greenOf(c), gfx::greenOf(face)),
+                                      mix(gfx::blueOf(c), gfx::blueOf(face))));
+          }
+      }
+    }
+  }
+  return &iconPictures.emplace(std::string(name), std::move(picture)).first->second;
+}
+
+}  // namespace
+
 void InstallResources(platform::ProgramResources& from) {
   source = &from;
+  iconPictures.clear();
+  FindPicture = IconPicture;
   Links().loadResources = LoadResources;
   Links().loadGraphics = LoadGraphics;
   Links().freeResources = FreeResources;

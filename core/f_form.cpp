@@ -1,5 +1,6 @@
 #include "core/f_form.h"
 
+#include "core/A_fonts.h"
 #include "core/A_translate.h"
 #include "core/F_main.h"
 #include "core/T_tool.h"
@@ -28,8 +29,14 @@ void TranslateIfSet(std::string& text) {
 }  // namespace
 
 TForm::TForm(platform::FormSpec spec) : spec_(std::move(spec)), id_(nextId++) {
+  TranslationSection("Form: " + spec_.className);
   TranslateIfSet(spec_.caption);
+  // Every form speaks in the dialog font, which the translation may change;
+  // before the fonts exist (the splash) the form keeps its own.
+  if (!DialogFont.face.empty() && DialogFont.height > 0)
+    spec_.font = {DialogFont.face, DialogFont.height, DialogFont.bold};
   for (auto& c : spec_.controls) {
+    if (c.kind == platform::ControlKind::Label && c.tag == -1) c.bold = true;
     TranslateIfSet(c.caption);
     TranslateIfSet(c.hint);
     for (auto& item : c.items) TranslateIfSet(item);

@@ -24,24 +24,27 @@ platform::FormSpec SplashFormSpec() {
   s.dialog = false;
   s.border = false;
   s.stayOnTop = true;
+  // The application's icon beside the words, when the resources have it.
+  s.clientWidth = PlainWidth;
+  s.clientHeight = PlainHeight;
   const gfx::Bitmap* picture = FindPicture ? FindPicture("ic_1_Enabled") : nullptr;
-  platform::ControlSpec c;
+  int textLeft = 20;
   if (picture && !picture->empty()) {
-    s.clientWidth = picture->width();
-    s.clientHeight = picture->height();
-    c.kind = platform::ControlKind::Picture;
-    c.name = "imgSplash";
-    c.picture = std::make_shared<gfx::Bitmap>(*picture);
-    c.bounds = {0, 0, s.clientWidth, s.clientHeight};
-  } else {
-    s.clientWidth = PlainWidth;
-    s.clientHeight = PlainHeight;
-    c.kind = platform::ControlKind::Label;
-    c.name = "lblLoading";
-    c.caption = "Loading...";
-    int h = platform::os().forms().MeasureText(c.caption, s.font, 0).Height();
-    c.bounds = {20, (PlainHeight - h) / 2, PlainWidth - 20, (PlainHeight + h) / 2};
+    platform::ControlSpec img;
+    img.kind = platform::ControlKind::Picture;
+    img.name = "imgSplash";
+    img.picture = std::make_shared<gfx::Bitmap>(*picture);
+    int top = (PlainHeight - picture->height()) / 2;
+    img.bounds = {20, top, 20 + picture->width(), top + picture->height()};
+    s.controls.push_back(std::move(img));
+    textLeft = 20 + picture->width() + 16;
   }
+  platform::ControlSpec c;
+  c.kind = platform::ControlKind::Label;
+  c.name = "lblLoading";
+  c.caption = "Loading...";
+  int h = platform::os().forms().MeasureText(c.caption, s.font, 0).Height();
+  c.bounds = {textLeft, (PlainHeight - h) / 2, PlainWidth - 20, (PlainHeight + h) / 2};
   s.controls.push_back(std::move(c));
   return s;
 }

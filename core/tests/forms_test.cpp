@@ -5,6 +5,8 @@
 
 #include <filesystem>
 
+#include "core/A_fonts.h"
+#include "core/A_translate.h"
 #include "core/F_main.h"
 #include "core/core_links.h"
 #include "core/f_form.h"
@@ -186,6 +188,37 @@ TEST_F(FormsTest, TheSplashShowsOnTopCentredUntilTheSplashTimeHasPassed) {
   for (const auto& line : trace().lines())
     if (line.find("form TSplashForm hidden") != std::string::npos) hiddenAtOneSecond = line.rfind("   1000 ", 0) == 0;
   EXPECT_TRUE(hiddenAtOneSecond);
+}
+
+}  // namespace
+
+namespace {
+
+class FormTranslationTest : public testing_support::SimTest {
+ protected:
+  void TearDown() override {
+    core::SetHarvestMode(false);
+    core::FreeTranslation();
+    core::DialogFont = {};
+  }
+};
+
+TEST_F(FormTranslationTest, FormsTakeTheDialogFontAndNameThemselvesInTheHarvest) {
+  core::SetHarvestMode(true);
+  core::DialogFont = {"Liberation Serif", 20};
+  platform::FormSpec spec = Sample();
+  spec.controls[0].tag = -1;  // a static text marked for the bold dialog font
+  core::TForm form(spec);
+  EXPECT_EQ(form.Spec().font.face, "Liberation Serif");
+  EXPECT_EQ(form.Spec().font.height, 20);
+  EXPECT_TRUE(form.Spec().controls[0].bold);
+  EXPECT_FALSE(form.Spec().controls[1].bold);
+  const auto& harvested = core::HarvestList();
+  auto section = std::find_if(harvested.begin(), harvested.end(),
+                              [](const std::string& l) { return l.find("Form: TSampleForm") != std::string::npos; });
+  ASSERT_NE(section, harvested.end());
+  // The form's texts follow its section.
+  EXPECT_NE(std::find(section, harvested.end(), "Pick what you like."), harvested.end());
 }
 
 }  // namespace

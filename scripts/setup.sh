@@ -2,7 +2,7 @@
 # Installs what a fresh Debian machine lacks for both builds and their tests.
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ clang
+  cmake ninja-build g++
   g++-mingw-w64-x86-64 wine wine64 xvfb
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg-dev libpng-dev libfreetype-dev libfontconfig-dev fonts-liberation fonts-materialdesignicons-webfont

@@ -98,10 +98,12 @@ TEST_F(FormsTest, AModalRunTakesItsAnswersInOrderAndClosesCancelledWithoutThem) 
 }
 
 TEST_F(FormsTest, TextsPassThroughTheTranslatorWhenTheFormIsMade) {
-  // The fallback translator keeps texts as they are; what counts here is that
-  // the realized form carries the declared texts.
+  core::SetTranslationTable(core::ParseTranslation("Sound=Son\r\nSample=Exemple\r\n"));
   core::TForm form(Sample());
-  EXPECT_EQ(Live("SampleForm").spec.Control("cbSound")->caption, "Sound");
+  core::FreeTranslation();
+  EXPECT_EQ(Live("SampleForm").spec.Control("cbSound")->caption, "Son");
+  EXPECT_EQ(Live("SampleForm").spec.caption, "Exemple");
+  EXPECT_EQ(Live("SampleForm").spec.Control("btnOK")->caption, "OK");  // no entry: as it is
   form.SetCaption("lblText", "Changed");
   EXPECT_EQ(Live("SampleForm").spec.Control("lblText")->caption, "Changed");
 }

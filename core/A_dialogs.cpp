@@ -52,21 +52,18 @@ std::string PictureFilter() { return Filters().pictures; }
 
 std::string MediaFilter() { return Filters().media; }
 
-bool ChoosePicture(std::string& path) {
+// Pictures and textures share one dialog; only the folder it starts in differs.
+static bool ChoosePictureFile(std::string& path, const std::string& fallbackFolder) {
   platform::FileDialogSpec s;
   s.name = "OpenPictureDialog";
   s.filter = PictureFilter();
   s.defaultExt = "bmp";
-  return ChooseInto(path, s, SlidesFolder);
+  return ChooseInto(path, s, fallbackFolder);
 }
 
-bool ChooseTexture(std::string& path) {
-  platform::FileDialogSpec s;
-  s.name = "OpenPictureDialog";
-  s.filter = PictureFilter();
-  s.defaultExt = "bmp";
-  return ChooseInto(path, s, TexturesFolder);
-}
+bool ChoosePicture(std::string& path) { return ChoosePictureFile(path, SlidesFolder); }
+
+bool ChooseTexture(std::string& path) { return ChoosePictureFile(path, TexturesFolder); }
 
 bool ChooseMedia(std::string& path) {
   platform::FileDialogSpec s;

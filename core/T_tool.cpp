@@ -401,6 +401,16 @@ void TTool::LoadFont(std::string_view prefix, ToolFont& font) {
   font.color = static_cast<TColor>(color);
 }
 
+void TTool::PalettesOnArrowKeys(bool widths) {
+  constexpr std::uint16_t Left = 37, Up = 38, Right = 39, Down = 40;  // virtual-key codes
+  ColorNextKey = Up;
+  ColorPrevKey = Down;
+  if (widths) {
+    WidthNextKey = Right;
+    WidthPrevKey = Left;
+  }
+}
+
 // ---- the simplest kinds ----
 
 void TBasicTool::InitDefaults() {

@@ -195,6 +195,9 @@ class TTool {
   void LoadRange(std::string_view key, int max, int min, int& value);
   void SaveFont(std::string_view prefix, const ToolFont& font);
   void LoadFont(std::string_view prefix, ToolFont& font);
+  // The arrow keys step the pop-up palettes: up and down the colours and, with
+  // `widths`, left and right the line widths.
+  void PalettesOnArrowKeys(bool widths);
   // For Clone: a fresh object of the same kind with the kind-independent state.
   friend class ToolPersistenceTest;
 

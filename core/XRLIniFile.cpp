@@ -6,16 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/A_paths.h"
 #include "platform/platform.h"
 
 namespace core {
 namespace {
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -56,7 +51,7 @@ void TXRLIniFile::Parse(std::string_view text) {
       std::size_t close = line.find(']');
       std::string_view name = Trim(line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
       blocks_.push_back({std::string(name), {}, {}});
-      blockIndex_.emplace(Lower(name), blocks_.size() - 1);
+      blockIndex_.emplace(LowerCase(name), blocks_.size() - 1);
       current = &blocks_.back();
       continue;
     }
@@ -69,7 +64,7 @@ void TXRLIniFile::Parse(std::string_view text) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
       value = value.substr(1, value.size() - 2);
     current->entries.push_back({std::string(key), std::string(value)});
-    current->index.emplace(Lower(key), current->entries.size() - 1);
+    current->index.emplace(LowerCase(key), current->entries.size() - 1);
   }
 }
 
@@ -82,10 +77,10 @@ std::string TXRLIniFile::EffectiveKey(std::string_view name) const {
 
 const std::string* TXRLIniFile::Find(std::string_view name) const {
   // Only the first section of a name is searched, as the private-profile reader does.
-  auto b = blockIndex_.find(Lower(Section));
+  auto b = blockIndex_.find(LowerCase(Section));
   if (b == blockIndex_.end()) return nullptr;
   const Block& block = blocks_[b->second];
-  auto e = block.index.find(Lower(EffectiveKey(name)));
+  auto e = block.index.find(LowerCase(EffectiveKey(name)));
   if (e == block.index.end()) return nullptr;
   return &block.entries[e->second].value;
 }
@@ -172,14 +167,14 @@ void TXRLIniFile::WriteString(std::string_view name, std::string_view value) {
   std::string key = EffectiveKey(name);
   // A line break would split the entry; the private-profile writer stops there too.
   std::string_view v = value.substr(0, value.find_first_of("\r\n"));
-  std::string sectionKey = Lower(Section);
+  std::string sectionKey = LowerCase(Section);
   auto b = blockIndex_.find(sectionKey);
   if (b == blockIndex_.end()) {
     blocks_.push_back({Section, {}, {}});
     b = blockIndex_.emplace(sectionKey, blocks_.size() - 1).first;
   }
   Block& block = blocks_[b->second];
-  std::string lowKey = Lower(key);
+  std::string lowKey = LowerCase(key);
   auto e = block.index.find(lowKey);
   if (e != block.index.end()) {
     block.entries[e->second].value = std::string(v);

@@ -1,3 +1,4 @@
+#include "platform/sim/sim_strings.h"
 #include "platform/sim/sim_desktop.h"
 
 #include <algorithm>
@@ -10,12 +11,6 @@
 
 namespace platform::sim {
 namespace {
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
 
 std::string Hex(std::uint64_t v) {
   char buf[24];

@@ -6,17 +6,12 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/sim/sim_strings.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_forms.h"
 
 namespace platform::sim {
 namespace {
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
 
 bool Absolute(std::string_view p) { return (p.size() >= 2 && p[1] == ':') || (!p.empty() && p[0] == '\\'); }
 

@@ -1,3 +1,4 @@
+#include "platform/sim/sim_strings.h"
 #include "platform/sim/sim_forms.h"
 
 #include <algorithm>
@@ -8,12 +9,6 @@
 
 namespace platform::sim {
 namespace {
-
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
 
 constexpr const char* ResultNames[] = {"none", "ok", "cancel", "abort", "retry", "ignore", "yes", "no"};
 

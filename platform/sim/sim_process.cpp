@@ -1,3 +1,4 @@
+#include "platform/sim/sim_strings.h"
 #include "platform/sim/sim_process.h"
 
 #include <algorithm>
@@ -15,11 +16,6 @@ namespace platform::sim {
 namespace fs = std::filesystem;
 
 namespace {
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
 const char* RootName(RegistryRoot r) {
   switch (r) {
     case RegistryRoot::ClassesRoot: return "hkcr";

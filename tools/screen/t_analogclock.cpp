@@ -22,8 +22,7 @@ void TAnalogClockTool::InitDefaults() {
   CursorId = 0xFFFF;  // -1: no cursor
   IconIndex = core::tb_AnalogClock;
   WheelStepsColor = true;
-  ColorNextKey = 38;
-  ColorPrevKey = 40;
+  PalettesOnArrowKeys(false);
   WarnsVideoFreeze = true;
 }
 

@@ -25,8 +25,7 @@ void TBlankTool::InitDefaults() {
   CursorId = 15;
   MenuIconIndex = core::tb_Blank;
   WheelStepsColor = true;
-  ColorNextKey = 38;
-  ColorPrevKey = 40;
+  PalettesOnArrowKeys(false);
   WarnsVideoFreeze = true;
 }
 

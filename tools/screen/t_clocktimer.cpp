@@ -26,8 +26,7 @@ void TClockTimerTool::InitDefaults() {
   CursorId = 15;
   IconIndex = core::tb_Timer;
   WheelStepsColor = true;
-  ColorNextKey = 38;
-  ColorPrevKey = 40;
+  PalettesOnArrowKeys(false);
   WarnsVideoFreeze = true;
 }
 

@@ -20,10 +20,7 @@ void TDrawTool::InitDefaults() {
   CloseMode = 1;
   MaskColor = 0xFF00FF;
   WheelStepsColor = true;
-  ColorNextKey = 38;
-  ColorPrevKey = 40;
-  WidthNextKey = 39;
-  WidthPrevKey = 37;
+  PalettesOnArrowKeys(true);
 }
 
 }  // namespace tools

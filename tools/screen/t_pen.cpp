@@ -27,10 +27,7 @@ void TPenTool::InitDefaults() {
   CloseMode = 1;
   MaskColor = 0xFF00FF;
   WheelStepsColor = true;
-  ColorNextKey = 38;
-  ColorPrevKey = 40;
-  WidthNextKey = 39;
-  WidthPrevKey = 37;
+  PalettesOnArrowKeys(true);
   WarnsVideoFreeze = true;
   WindowMode = 0;
 }

@@ -15,8 +15,7 @@ void TShapeWindowTool::InitDefaults() {
   BufferCount = 2;
   CursorId = 0xFFFF;  // -1: no cursor over the tool window
   WheelStepsColor = true;
-  ColorNextKey = 38;
-  ColorPrevKey = 40;
+  PalettesOnArrowKeys(false);
   WarnsVideoFreeze = true;
 }
 

@@ -76,9 +76,6 @@ class FontService {
   [[nodiscard]] virtual int dpi() const = 0;
 };
 
-// The build's font renderer: FreeType and fontconfig natively, the platform's
-// text renderer on Windows. dpi converts point sizes to pixels.
-[[nodiscard]] std::unique_ptr<FontService> createFontService(int dpi = 96);
 
 // Pixels per em of a font at a resolution.
 [[nodiscard]] int fontPixelSize(const Font& font, int dpi);

@@ -4,11 +4,11 @@
 #include "kinhook/d_trig_internal.h"
 
 namespace kinhook::detail {
-using globtr::MouseHookSharedData;
-using globtr::Point32;
+using shared::MouseHookSharedData;
+using shared::Point32;
 
 void TrackHotspot(MouseHookSharedData& d, Point32 p) {
-  using namespace globtr;
+  using namespace shared;
   // 64-bit throughout: the rectangle and insets come from the block, and any
   // program may have written anything there.
   Rect32 r = d.VirtualScreenRect;
@@ -58,7 +58,7 @@ bool Vertical(uint8_t s) { return s == StrokeUp || s == StrokeDown; }
 }  // namespace
 
 void TrackShake(const Environment& env, MouseHookSharedData& d, Point32 p) {
-  using namespace globtr;
+  using namespace shared;
   Point32 ref = d.ShakeRefPos;
   int64_t minStroke = Clamp(d.ShakeMinStroke, 0, 1 << 20);
   uint8_t dir = StrokeOf(static_cast<int64_t>(p.x) - ref.x, static_cast<int64_t>(p.y) - ref.y, minStroke);

@@ -1,6 +1,7 @@
 // Helpers the recogniser files share: the per-call view of the block, wrap-safe
 // ticks, button roles and the one way a report leaves the hooks.
 #pragma once
+#include "base/ticks.h"
 #include "kinhook/d_trig_logic.h"
 
 namespace kinhook::detail {
@@ -15,15 +16,14 @@ class CallView {
   }
   CallView(const CallView&) = delete;
   CallView& operator=(const CallView&) = delete;
-  globtr::MouseHookSharedData* data() const { return view_.data; }
+  shared::MouseHookSharedData* data() const { return view_.data; }
 
  private:
   const Environment& env_;
   BlockView view_;
 };
 
-// Ticks wrap after 49.7 days: compare them only as differences.
-constexpr int32_t TickDiff(uint32_t a, uint32_t b) { return static_cast<int32_t>(a - b); }
+using base::TickDiff;
 
 constexpr int64_t Clamp(int64_t v, int64_t lo, int64_t hi) { return v < lo ? lo : (v > hi ? hi : v); }
 constexpr int64_t Abs(int64_t v) { return v < 0 ? -v : v; }
@@ -31,17 +31,17 @@ constexpr int32_t Saturate32(int64_t v) { return static_cast<int32_t>(Clamp(v, I
 
 // GetAsyncKeyState reads the physical buttons: with swapped buttons the
 // primary (logical left) button is the physical right one.
-inline uint32_t PrimaryVk(const Environment& env) { return env.buttonsSwapped() ? globtr::VkRButton : globtr::VkLButton; }
-inline uint32_t SecondaryVk(const Environment& env) { return env.buttonsSwapped() ? globtr::VkLButton : globtr::VkRButton; }
+inline uint32_t PrimaryVk(const Environment& env) { return env.buttonsSwapped() ? shared::VkRButton : shared::VkLButton; }
+inline uint32_t SecondaryVk(const Environment& env) { return env.buttonsSwapped() ? shared::VkLButton : shared::VkRButton; }
 
 // The block names the window to report to, and anyone can write the block: only
 // a window of the main program's control window class is told anything.
-inline void Report(const Environment& env, const globtr::MouseHookSharedData& d, uint32_t command, int32_t lParam) {
+inline void Report(const Environment& env, const shared::MouseHookSharedData& d, uint32_t command, int32_t lParam) {
   int32_t window = d.ControlWindow;
   if (window != 0 && env.isControlWindow(window)) env.post(window, command, lParam);
 }
 
-inline bool Bound(const globtr::MouseHookSharedData& d, int32_t code) { return AnyBound(d, code, code); }
+inline bool Bound(const shared::MouseHookSharedData& d, int32_t code) { return AnyBound(d, code, code); }
 
 // Counts presses and releases of one button as changes of its polled state.
 // The recogniser's own button starts as pressed once: the press that called the
@@ -59,7 +59,7 @@ struct PressCounter {
   }
 };
 
-inline bool MovedFrom(globtr::Point32 press, globtr::Point32 c) {
+inline bool MovedFrom(shared::Point32 press, shared::Point32 c) {
   return Abs(static_cast<int64_t>(c.x) - press.x) > 10 || Abs(static_cast<int64_t>(c.y) - press.y) > 10;
 }
 
@@ -67,9 +67,9 @@ inline bool MovedFrom(globtr::Point32 press, globtr::Point32 c) {
 inline constexpr int32_t Undecided = -1;
 inline constexpr int32_t NotHandled = 0;
 
-int32_t RecogniseRight(const Environment& env, globtr::MouseHookSharedData& d, globtr::Point32 press);
-int32_t RecogniseMiddle(const Environment& env, globtr::MouseHookSharedData& d, globtr::Point32 press);
-void TrackHotspot(globtr::MouseHookSharedData& d, globtr::Point32 p);
-void TrackShake(const Environment& env, globtr::MouseHookSharedData& d, globtr::Point32 p);
+int32_t RecogniseRight(const Environment& env, shared::MouseHookSharedData& d, shared::Point32 press);
+int32_t RecogniseMiddle(const Environment& env, shared::MouseHookSharedData& d, shared::Point32 press);
+void TrackHotspot(shared::MouseHookSharedData& d, shared::Point32 p);
+void TrackShake(const Environment& env, shared::MouseHookSharedData& d, shared::Point32 p);
 
 }  // namespace kinhook::detail

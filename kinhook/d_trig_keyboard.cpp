@@ -3,7 +3,7 @@
 
 namespace kinhook {
 using namespace detail;
-using globtr::MouseHookSharedData;
+using shared::MouseHookSharedData;
 
 Verdict KeyboardStep(const Environment& env, int32_t code, uint32_t virtualKey, uint32_t keyFlags) {
   CallView view(env);
@@ -12,22 +12,22 @@ Verdict KeyboardStep(const Environment& env, int32_t code, uint32_t virtualKey, 
   if (code < 0 || code == HcNoRemove) return PassOn;
   // Bit 30: the key was down before; bit 31: it is going up. Neither: a fresh press.
   bool fresh = (keyFlags & 0xC0000000u) == 0;
-  if (fresh && virtualKey == globtr::VkEscape) Report(env, *d, globtr::CmdEscape, 0);
-  globtr::Modifiers m;
-  m.win = env.keyDown(globtr::VkLWin);
-  m.shift = env.keyDown(globtr::VkShift);
-  m.ctrl = env.keyDown(globtr::VkControl);
-  m.alt = env.keyDown(globtr::VkMenu);
-  int32_t event = globtr::KeystrokeCode(virtualKey, m);
+  if (fresh && virtualKey == shared::VkEscape) Report(env, *d, shared::CmdEscape, 0);
+  shared::Modifiers m;
+  m.win = env.keyDown(shared::VkLWin);
+  m.shift = env.keyDown(shared::VkShift);
+  m.ctrl = env.keyDown(shared::VkControl);
+  m.alt = env.keyDown(shared::VkMenu);
+  int32_t event = shared::KeystrokeCode(virtualKey, m);
   if (!d->KeystrokesEnabled) return PassOn;
   if (fresh && event != 0 && Bound(*d, event)) {
     d->LastSwallowedKey = static_cast<int32_t>(virtualKey);
-    Report(env, *d, globtr::CmdKeystroke, event);
+    Report(env, *d, shared::CmdKeystroke, event);
     return Swallow;
   }
   // The repeats and the release of the key that made the event go with it.
   if (!fresh && static_cast<int32_t>(virtualKey) == d->LastSwallowedKey) return Swallow;
-  d->LastSwallowedKey = globtr::NoSwallowedKey;
+  d->LastSwallowedKey = shared::NoSwallowedKey;
   return PassOn;
 }
 
@@ -37,15 +37,15 @@ void WatchTimerStep(const Environment& env) {
   if (!d) return;
   d->PrimaryUp = env.buttonDown(PrimaryVk(env)) ? 0 : 1;
   d->SecondaryUp = env.buttonDown(SecondaryVk(env)) ? 0 : 1;
-  d->MiddleUp = env.buttonDown(globtr::VkMButton) ? 0 : 1;
+  d->MiddleUp = env.buttonDown(shared::VkMButton) ? 0 : 1;
   int32_t pending = d->PendingHotspot;
   if (pending == 0 || pending == d->FiredHotspot) return;
   int64_t hold = Clamp(d->HotspotHoldTime, 0, 5000);
   if (TickDiff(env.tickCount(), d->LastMouseActivity) <= hold) return;
   // Only a zone the hooks could have chosen fires: a bound hotspot, with
   // hotspots switched on.
-  if (!globtr::IsHotspotCode(pending) || !Bound(*d, pending) || !d->HotspotsEnabled) return;
-  Report(env, *d, globtr::CmdHotspotOrShake, pending);
+  if (!shared::IsHotspotCode(pending) || !Bound(*d, pending) || !d->HotspotsEnabled) return;
+  Report(env, *d, shared::CmdHotspotOrShake, pending);
   d->FiredHotspot = pending;
   d->PendingHotspot = 0;
 }

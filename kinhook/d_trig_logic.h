@@ -16,7 +16,7 @@ enum Verdict : int32_t { PassOn = 0, Swallow = 1, Deliver = 2 };
 
 // One opened and mapped view of the block; data is null when it does not exist.
 struct BlockView {
-  globtr::MouseHookSharedData* data;
+  shared::MouseHookSharedData* data;
   uintptr_t token;  // whatever the environment needs to unmap and close it
 };
 
@@ -26,13 +26,13 @@ struct Environment {
   bool (*keyDown)(uint32_t vk);             // state as of the message (GetKeyState)
   bool (*buttonsSwapped)();                 // SM_SWAPBUTTON
   void (*restoreButtons)();                 // SwapMouseButton(FALSE)
-  globtr::Point32 (*cursorPos)();
-  void (*setCursorPos)(globtr::Point32 p);
+  shared::Point32 (*cursorPos)();
+  void (*setCursorPos)(shared::Point32 p);
   void (*sleep)(uint32_t ms);
   bool (*isControlWindow)(int32_t handle);  // a window of class "TMainForm"
   void (*post)(int32_t window, uint32_t code, int32_t lParam);
-  bool (*overToolbar)(globtr::Point32 p);   // the top-level window under p is a "TTABBAR"
-  globtr::InvertingLinePainter invertLine;  // the swipe arrow's pen on the desktop
+  bool (*overToolbar)(shared::Point32 p);   // the top-level window under p is a "TTABBAR"
+  shared::InvertingLinePainter invertLine;  // the swipe arrow's pen on the desktop
   BlockView (*openBlock)();
   void (*closeBlock)(BlockView view);
 };
@@ -57,7 +57,7 @@ inline constexpr uint32_t RecogniserWindowMs = 500;
 inline constexpr uint32_t PollIntervalMs = 10;
 
 // The mouse hook for one message at pt (screen coordinates).
-Verdict MouseStep(const Environment& env, int32_t code, uint32_t message, globtr::Point32 pt);
+Verdict MouseStep(const Environment& env, int32_t code, uint32_t message, shared::Point32 pt);
 // The keyboard hook; keyFlags is the hook's lParam (bit 30 previous state, bit 31 up).
 Verdict KeyboardStep(const Environment& env, int32_t code, uint32_t virtualKey, uint32_t keyFlags);
 // The 100 ms watch timer: button-up samples and the hotspot dwell.
@@ -66,6 +66,6 @@ void WatchTimerStep(const Environment& env);
 uint32_t HiResResolutionFor(uint32_t intervalMs, uint32_t resolutionMs);
 
 // Whether any code first..last is bound; codes outside the block answer false.
-bool AnyBound(const globtr::MouseHookSharedData& d, int32_t first, int32_t last);
+bool AnyBound(const shared::MouseHookSharedData& d, int32_t first, int32_t last);
 
 }  // namespace kinhook

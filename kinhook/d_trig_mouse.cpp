@@ -6,8 +6,8 @@
 namespace kinhook {
 namespace {
 using namespace detail;
-using globtr::MouseHookSharedData;
-using globtr::Point32;
+using shared::MouseHookSharedData;
+using shared::Point32;
 
 bool IsMove(uint32_t m) { return m == wm::MouseMove || m == wm::NcMouseMove; }
 bool IsButtonUp(uint32_t m) {
@@ -44,7 +44,7 @@ bool SwallowPendingUp(const ButtonMessages& b, uint8_t& flag, uint32_t m) {
 }
 
 bool OutsideToolbarRect(const MouseHookSharedData& d, Point32 p) {
-  globtr::Rect32 r = d.ToolbarRect;
+  shared::Rect32 r = d.ToolbarRect;
   if (r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0) return false;
   return p.x < r.left || p.x > r.right || p.y < r.top || p.y > r.bottom;
 }
@@ -57,14 +57,14 @@ Verdict Captured(const Environment& env, MouseHookSharedData& d, uint32_t m, Poi
       int32_t dx = Saturate32(static_cast<int64_t>(lock.x) - p.x);
       int32_t dy = Saturate32(static_cast<int64_t>(lock.y) - p.y);
       if (dx != 0 || dy != 0) {
-        if (dx != 0) Report(env, d, globtr::CmdLockedMoveX, dx);
-        if (dy != 0) Report(env, d, globtr::CmdLockedMoveY, dy);
+        if (dx != 0) Report(env, d, shared::CmdLockedMoveX, dx);
+        if (dy != 0) Report(env, d, shared::CmdLockedMoveY, dy);
         env.setCursorPos(lock);
       }
     }
     return Swallow;
   }
-  if (IsButtonUp(m)) Report(env, d, globtr::CmdCaptureButtonUp, 0);
+  if (IsButtonUp(m)) Report(env, d, shared::CmdCaptureButtonUp, 0);
   return Swallow;
 }
 
@@ -73,7 +73,7 @@ void ReportRecognised(const Environment& env, MouseHookSharedData& d, int32_t ev
   d.SwallowMiddleUp = 1;
   if (rightButton) d.SwallowRightUp = 1;
   d.QuietUntil = env.tickCount() + 250;
-  Report(env, d, globtr::CmdMouseEvent, event);
+  Report(env, d, shared::CmdMouseEvent, event);
 }
 
 bool CountsAsActivity(uint32_t m) {
@@ -88,7 +88,7 @@ Verdict Steps(const Environment& env, MouseHookSharedData& d, int32_t code, uint
   int32_t quietAhead = TickDiff(quiet, now);
   if (quiet != 0 && quietAhead > 0 && quietAhead <= QuietHorizonMs) return Swallow;
 
-  if (OutsideToolbarRect(d, p)) Report(env, d, globtr::CmdLeftToolbar, 0);
+  if (OutsideToolbarRect(d, p)) Report(env, d, shared::CmdLeftToolbar, 0);
 
   if (d.SwapPending && (Left.IsUp(m) || Right.IsUp(m))) {
     env.restoreButtons();
@@ -108,7 +108,7 @@ Verdict Steps(const Environment& env, MouseHookSharedData& d, int32_t code, uint
   if ((IsMove(m) && (p.x != last.x || p.y != last.y)) || CountsAsActivity(m)) d.LastMouseActivity = now;
 
   if (d.HotspotsEnabled) TrackHotspot(d, p);
-  if (d.ShakeGesturesEnabled && IsMove(m) && AnyBound(d, globtr::EvShakeHorizontal, globtr::EvShakeVertical))
+  if (d.ShakeGesturesEnabled && IsMove(m) && AnyBound(d, shared::EvShakeHorizontal, shared::EvShakeVertical))
     TrackShake(env, d, p);
 
   if (d.MouseClicksEnabled || d.RGesturesEnabled) {
@@ -140,7 +140,7 @@ Verdict MouseStep(const Environment& env, int32_t code, uint32_t message, Point3
 
 bool AnyBound(const MouseHookSharedData& d, int32_t first, int32_t last) {
   if (first < 0) first = 0;
-  if (last > globtr::EventBoundCount - 1) last = globtr::EventBoundCount - 1;
+  if (last > shared::EventBoundCount - 1) last = shared::EventBoundCount - 1;
   for (int32_t c = first; c <= last; ++c)
     if (d.EventBound[c] == 1) return true;
   return false;

@@ -5,8 +5,8 @@
 
 namespace kinhook::detail {
 namespace {
-using globtr::MouseHookSharedData;
-using globtr::Point32;
+using shared::MouseHookSharedData;
+using shared::Point32;
 
 // Every loop is bounded by the clock and by a count of polls, so a clock that
 // stands still cannot hold an input thread for ever.
@@ -24,48 +24,48 @@ struct Deadline {
 
 int32_t FollowingSwipe(const Environment& env, const MouseHookSharedData& d, Point32 press, uint32_t vk) {
   int64_t threshold = Clamp(d.SwipeMinDistance, 0, MaxThreshold);
-  int32_t shown = globtr::NoDirection, result = globtr::NoDirection;
+  int32_t shown = shared::NoDirection, result = shared::NoDirection;
   Deadline limit{env.tickCount() + SwipeLimitMs};
   for (uint32_t polls = 0; polls < MaxSwipePolls && env.buttonDown(vk) && !limit.Passed(env); ++polls) {
-    result = globtr::SwipeDirection(press, env.cursorPos(), threshold);
-    if (result != globtr::NoDirection && result != shown) {
-      globtr::DrawSwipeArrow(env.invertLine, press, shown);
-      globtr::DrawSwipeArrow(env.invertLine, press, result);
+    result = shared::SwipeDirection(press, env.cursorPos(), threshold);
+    if (result != shared::NoDirection && result != shown) {
+      shared::DrawSwipeArrow(env.invertLine, press, shown);
+      shared::DrawSwipeArrow(env.invertLine, press, result);
       shown = result;
       // Once a direction shows, it follows the pointer closely.
       threshold = 1;
     }
     env.sleep(PollIntervalMs);
   }
-  globtr::DrawSwipeArrow(env.invertLine, press, shown);
+  shared::DrawSwipeArrow(env.invertLine, press, shown);
   return result;
 }
 
 int32_t FixedSwipe(const Environment& env, const MouseHookSharedData& d, Point32 press, uint32_t vk) {
   int64_t threshold = Clamp(d.SwipeMinDistance, 0, MaxThreshold);
-  int32_t found = globtr::NoDirection;
+  int32_t found = shared::NoDirection;
   Deadline limit{env.tickCount() + FixedSwipeMs};
   for (uint32_t polls = 0; polls < 2 * FixedSwipeMs / PollIntervalMs && env.buttonDown(vk) && !limit.Passed(env);
        ++polls) {
-    if (found == globtr::NoDirection) {
-      found = globtr::SwipeDirection(press, env.cursorPos(), threshold);
-      if (d.GestureTrail) globtr::DrawSwipeArrow(env.invertLine, press, found);
+    if (found == shared::NoDirection) {
+      found = shared::SwipeDirection(press, env.cursorPos(), threshold);
+      if (d.GestureTrail) shared::DrawSwipeArrow(env.invertLine, press, found);
     }
     env.sleep(PollIntervalMs);
   }
-  if (d.GestureTrail) globtr::DrawSwipeArrow(env.invertLine, press, found);
+  if (d.GestureTrail) shared::DrawSwipeArrow(env.invertLine, press, found);
   return found;
 }
 
 int32_t SwipePhase(const Environment& env, const MouseHookSharedData& d, Point32 press, uint32_t vk) {
   int32_t dir = d.SwipeFollowMode ? FollowingSwipe(env, d, press, vk) : FixedSwipe(env, d, press, vk);
-  return dir == globtr::NoDirection ? NotHandled : dir;
+  return dir == shared::NoDirection ? NotHandled : dir;
 }
 
 }  // namespace
 
 int32_t RecogniseRight(const Environment& env, MouseHookSharedData& d, Point32 press) {
-  using namespace globtr;
+  using namespace shared;
   bool anySwipe = AnyBound(d, EvSwipeUp, EvSwipeRangeLast);
   if (!AnyBound(d, EvHoldRight, EvClickRightClickLeft) && !anySwipe) return NotHandled;
   bool hold = Bound(d, EvHoldRight), dbl = Bound(d, EvDoubleClickRight), rl = Bound(d, EvClickRightClickLeft);
@@ -94,7 +94,7 @@ int32_t RecogniseRight(const Environment& env, MouseHookSharedData& d, Point32 p
 }
 
 int32_t RecogniseMiddle(const Environment& env, MouseHookSharedData& d, Point32 press) {
-  using namespace globtr;
+  using namespace shared;
   if (!AnyBound(d, EvClickMiddle, EvClickMiddleClickLeft)) return NotHandled;
   bool click = Bound(d, EvClickMiddle), hold = Bound(d, EvHoldMiddle);
   bool dbl = Bound(d, EvDoubleClickMiddle), ml = Bound(d, EvClickMiddleClickLeft);

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <compare>
 
+#include "base/ticks.h"
+
 namespace platform {
 
 // Strong handle types: a window handle never mixes with a mapping handle.
@@ -38,8 +40,6 @@ struct Message {
 // Millisecond tick count since system start; wraps after 49.7 days.
 using Tick = std::uint32_t;
 
-// Signed distance from b to a that survives the 32-bit wrap: positive when a is later.
-constexpr std::int32_t TickDiff(Tick a, Tick b) { return static_cast<std::int32_t>(a - b); }
-constexpr bool TickReached(Tick now, Tick due) { return TickDiff(now, due) >= 0; }
+// Compared only through base::TickDiff and base::TickReached (base/ticks.h).
 
 }  // namespace platform

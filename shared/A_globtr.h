@@ -11,7 +11,7 @@
 #include "shared/keystroke_code.h"
 #include "shared/swipe.h"
 
-namespace globtr {
+namespace shared {
 
 inline constexpr const char* SharedDataName = "QVKLMR_KZTMouseHookSharedDataTavric_Orvanta_Nimbra20050524";
 inline constexpr uint32_t SharedDataSize = 4060;
@@ -129,4 +129,4 @@ static_assert(offsetof(MouseHookSharedData, Reserved4034) == 4034);
 static_assert(offsetof(MouseHookSharedData, SecondaryUp) == 4054);
 static_assert(offsetof(MouseHookSharedData, MiddleUp) == 4055);
 
-}  // namespace globtr
+}  // namespace shared

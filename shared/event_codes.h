@@ -4,7 +4,7 @@
 #pragma once
 #include <stdint.h>
 
-namespace globtr {
+namespace shared {
 
 // Mouse click combinations.
 inline constexpr int32_t EvHoldRight = 3001;
@@ -56,4 +56,4 @@ inline constexpr uint32_t CmdLeftToolbar = 127;
 
 constexpr bool IsHotspotCode(int32_t code) { return code >= EvHotspotTopLeft && code <= EvHotspotLeft; }
 
-}  // namespace globtr
+}  // namespace shared

@@ -3,7 +3,7 @@
 #pragma once
 #include <stdint.h>
 
-namespace globtr {
+namespace shared {
 
 struct Rect32 {
   int32_t left, top, right, bottom;
@@ -12,4 +12,4 @@ struct Point32 {
   int32_t x, y;
 };
 
-}  // namespace globtr
+}  // namespace shared

@@ -6,7 +6,7 @@
 
 #include "shared/event_codes.h"
 
-namespace globtr {
+namespace shared {
 
 inline constexpr int KeyIndexCount = 48;
 
@@ -66,4 +66,4 @@ constexpr bool DecodeKeystroke(int32_t code, DecodedKeystroke& out) {
   return true;
 }
 
-}  // namespace globtr
+}  // namespace shared

@@ -7,7 +7,7 @@
 #include "shared/event_codes.h"
 #include "shared/globtr_types.h"
 
-namespace globtr {
+namespace shared {
 
 inline constexpr int32_t NoDirection = 0;
 inline constexpr int32_t SwipeArrowLength = 100;
@@ -65,4 +65,4 @@ inline void DrawSwipeArrow(InvertingLinePainter paint, Point32 start, int32_t di
   paint(start, SwipeArrowEnd(start, direction));
 }
 
-}  // namespace globtr
+}  // namespace shared

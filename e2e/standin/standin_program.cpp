@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/F_main.h"
+#include "apps/velmora_win/program_entry.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
 
@@ -73,7 +73,7 @@ bool WakeRunningCopy(platform::Platform& os) {
 
 }  // namespace
 
-int core::VelmoraProgram() {
+int velmora_win::RunProgram() {
   auto& os = platform::os();
   if (WakeRunningCopy(os)) return 0;
   bool debug = false;
@@ -101,8 +101,3 @@ int core::VelmoraProgram() {
   os.windows().SetCaption(window, "Orvanta PC Control Form");
   return os.windows().RunMessageLoop();
 }
-
-// The stand-in is a program of its own: it has no subsystems to install.
-namespace velmora {
-void InstallSubsystems() {}
-}  // namespace velmora

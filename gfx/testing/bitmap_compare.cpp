@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "gfx/image_file.h"
+#include "gfx/codecs/image_file.h"
 
 namespace gfx::testing {
 
@@ -52,9 +52,9 @@ CompareResult compareBitmaps(const Bitmap& actual, const Bitmap& expected, const
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
   const std::string base = (dir / safeName(name)).string();
-  const bool written = writePngFile(base + ".actual.png", actual) &&
-                       writePngFile(base + ".expected.png", expected) &&
-                       writePngFile(base + ".diff.png", diff);
+  const bool written = codecs::writePngFile(base + ".actual.png", actual) &&
+                       codecs::writePngFile(base + ".expected.png", expected) &&
+                       codecs::writePngFile(base + ".diff.png", diff);
   r.message = name + ": " + std::to_string(r.differing) + " pixel(s) differ";
   if (!sameSize)
     r.message += " (size " + std::to_string(actual.width()) + "x" + std::to_string(actual.height()) +

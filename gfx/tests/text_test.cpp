@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gfx/canvas.h"
+#include "gfx/font/font_service.h"
 #include "test_util.h"
 
 namespace gfx {
@@ -10,7 +11,7 @@ using test::inkBox;
 
 class Text : public ::testing::Test {
  protected:
-  std::unique_ptr<FontService> fonts = createFontService(96);
+  std::unique_ptr<FontService> fonts = font::createFontService(96);
 };
 
 TEST_F(Text, WindowsFaceNamesResolveToInstalledSansFaces) {

@@ -4,11 +4,12 @@
 #include <cstdio>
 
 #include "gfx/canvas.h"
-#include "gfx/jpeg.h"
+#include "gfx/codecs/jpeg.h"
+#include "gfx/font/font_service.h"
 
 int main() {
   using namespace gfx;
-  auto fonts = createFontService(96);
+  auto fonts = font::createFontService(96);
   auto face = fonts->open({"Arial", 12});
   if (!face) {
     std::puts("no font");
@@ -24,9 +25,9 @@ int main() {
   std::printf("font %s height %d (ascent %d, descent %d) extent %d ink %d\n", face->family().c_str(),
               face->metrics().height, face->metrics().ascent, face->metrics().descent,
               c.textExtent("Velmora").cx, ink);
-  const auto jpg = encodeJpeg(b, 80);
+  const auto jpg = codecs::encodeJpeg(b, 80);
   Bitmap back;
-  const bool ok = jpg && decodeJpeg(*jpg, back) && back.size() == b.size();
+  const bool ok = jpg && codecs::decodeJpeg(*jpg, back) && back.size() == b.size();
   std::printf("jpeg %s (%zu bytes)\n", ok ? "ok" : "failed", jpg ? jpg->size() : 0);
   return ink > 0 && ok ? 0 : 2;
 }

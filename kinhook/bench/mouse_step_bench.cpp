@@ -5,7 +5,7 @@
 #include "kinhook/d_trig_logic.h"
 
 namespace {
-globtr::MouseHookSharedData block;
+shared::MouseHookSharedData block;
 uint32_t clock_ = 1000000;
 
 constexpr kinhook::Environment env{
@@ -14,13 +14,13 @@ constexpr kinhook::Environment env{
     [](uint32_t) { return false; },
     [] { return false; },
     [] {},
-    [] { return globtr::Point32{500, 400}; },
-    [](globtr::Point32) {},
+    [] { return shared::Point32{500, 400}; },
+    [](shared::Point32) {},
     [](uint32_t) {},
     [](int32_t) { return true; },
     [](int32_t, uint32_t, int32_t) {},
-    [](globtr::Point32) { return false; },
-    [](globtr::Point32, globtr::Point32) {},
+    [](shared::Point32) { return false; },
+    [](shared::Point32, shared::Point32) {},
     [] { return kinhook::BlockView{&block, 0}; },
     [](kinhook::BlockView) {},
 };

@@ -1,21 +1,15 @@
 #include "kinhook/sim/sim_environment.h"
 
-#include <cctype>
 #include <string>
 
+#include "base/strings.h"
 #include "platform/platform.h"
 
 namespace kinhook::sim {
 namespace {
-using globtr::Point32;
+using shared::Point32;
 
-bool SameClass(const std::string& cls, const char* want) {
-  std::size_t i = 0;
-  for (; i < cls.size() && want[i]; ++i)
-    if (std::toupper(static_cast<unsigned char>(cls[i])) != std::toupper(static_cast<unsigned char>(want[i])))
-      return false;
-  return i == cls.size() && !want[i];
-}
+bool SameClass(const std::string& cls, const char* want) { return base::SameText(cls, want); }
 
 platform::WindowHandle AsWindow(int32_t h) { return platform::WindowHandle{static_cast<std::uint32_t>(h)}; }
 
@@ -35,7 +29,7 @@ bool IsControlWindow(int32_t h) {
   return w.IsWindow(AsWindow(h)) && SameClass(w.ClassOf(AsWindow(h)), "TMainForm");
 }
 void Post(int32_t window, uint32_t code, int32_t lParam) {
-  platform::os().windows().Post(AsWindow(window), {globtr::InternalCommand, code, lParam});
+  platform::os().windows().Post(AsWindow(window), {shared::InternalCommand, code, lParam});
 }
 bool OverToolbar(Point32 p) {
   auto& w = platform::os().windows();
@@ -46,14 +40,14 @@ void InvertLine(Point32 from, Point32 to) {
 }
 BlockView OpenBlock() {
   auto& shm = platform::os().sharedMemory();
-  platform::MappingHandle h = shm.OpenMapping(globtr::SharedDataName);
+  platform::MappingHandle h = shm.OpenMapping(shared::SharedDataName);
   if (!h) return {nullptr, 0};
-  std::uint8_t* view = shm.MapView(h, globtr::SharedDataSize);
+  std::uint8_t* view = shm.MapView(h, shared::SharedDataSize);
   if (!view) {
     shm.CloseMapping(h);
     return {nullptr, 0};
   }
-  return {reinterpret_cast<globtr::MouseHookSharedData*>(view), static_cast<uintptr_t>(h.value)};
+  return {reinterpret_cast<shared::MouseHookSharedData*>(view), static_cast<uintptr_t>(h.value)};
 }
 void CloseBlock(BlockView v) {
   auto& shm = platform::os().sharedMemory();

@@ -1,7 +1,5 @@
-// The hook library's exports on the simulated desktop: the same frame as
-// Kinhook.dll, with the hooks and timers of the platform.
-#include "core/hook_library.h"
-#include "kinhook/kinhook_select.h"
+#include "kinhook/sim/sim_hook_library.h"
+
 #include "kinhook/sim/sim_environment.h"
 #include "platform/platform.h"
 
@@ -10,57 +8,43 @@ namespace {
 
 void HiResTick(void* window) {
   platform::os().windows().Post(platform::WindowHandle{reinterpret_cast<std::uintptr_t>(window)},
-                                {globtr::InternalCommand, globtr::CmdHiResTick, 0});
+                                {shared::InternalCommand, shared::CmdHiResTick, 0});
 }
 
-class SimHookLibrary final : public core::HookLibrary {
- public:
-  void InstallHooks() override {
-    auto& hooks = platform::os().inputHooks();
-    BlockView view = SimEnvironment().openBlock();
-    if (!view.data) return;  // no block: no hooks and no watch timer
-    mouseHook_ = hooks.InstallMouseHook(SimMouseProc);
-    keyboardHook_ = hooks.InstallKeyboardHook(SimKeyboardProc);
-    view.data->MouseHook = static_cast<int32_t>(mouseHook_.value);
-    view.data->KeyboardHook = static_cast<int32_t>(keyboardHook_.value);
-    view.data->Reserved4056 = 0;
-    watchTimer_ = platform::os().periodicTimers().Start(100, 30, SimWatchTimer, nullptr);
-    SimEnvironment().closeBlock(view);
-  }
-
-  // Takes away what this library installed itself, whatever the block says and
-  // whether or not it still exists.
-  void RemoveHooks() override {
-    auto& hooks = platform::os().inputHooks();
-    if (mouseHook_) hooks.RemoveHook(mouseHook_);
-    if (keyboardHook_) hooks.RemoveHook(keyboardHook_);
-    mouseHook_ = keyboardHook_ = {};
-    if (watchTimer_) platform::os().periodicTimers().Stop(watchTimer_);
-    watchTimer_ = 0;
-  }
-
-  std::uint32_t StartHiResTimer(std::uint32_t interval, std::uint32_t resolution, std::uint64_t window) override {
-    StopHiResTimer();
-    hiResTimer_ = platform::os().periodicTimers().Start(interval, HiResResolutionFor(interval, resolution), HiResTick,
-                                                        reinterpret_cast<void*>(static_cast<std::uintptr_t>(window)));
-    return hiResTimer_;
-  }
-
-  void StopHiResTimer() override {
-    if (hiResTimer_) platform::os().periodicTimers().Stop(hiResTimer_);
-    hiResTimer_ = 0;
-  }
-
- private:
-  platform::HookHandle mouseHook_, keyboardHook_;
-  std::uint32_t watchTimer_ = 0, hiResTimer_ = 0;
-};
-
-SimHookLibrary library;
-
 }  // namespace
-}  // namespace kinhook::sim
 
-namespace kinhook {
-void UseHookLibrary() { core::SetHookLibrary(&sim::library); }
-}  // namespace kinhook
+void SimHookLibrary::InstallHooks() {
+  auto& hooks = platform::os().inputHooks();
+  BlockView view = SimEnvironment().openBlock();
+  if (!view.data) return;  // no block: no hooks and no watch timer
+  mouseHook_ = hooks.InstallMouseHook(SimMouseProc);
+  keyboardHook_ = hooks.InstallKeyboardHook(SimKeyboardProc);
+  view.data->MouseHook = static_cast<int32_t>(mouseHook_.value);
+  view.data->KeyboardHook = static_cast<int32_t>(keyboardHook_.value);
+  view.data->Reserved4056 = 0;
+  watchTimer_ = platform::os().periodicTimers().Start(100, 30, SimWatchTimer, nullptr);
+  SimEnvironment().closeBlock(view);
+}
+
+void SimHookLibrary::RemoveHooks() {
+  auto& hooks = platform::os().inputHooks();
+  if (mouseHook_) hooks.RemoveHook(mouseHook_);
+  if (keyboardHook_) hooks.RemoveHook(keyboardHook_);
+  mouseHook_ = keyboardHook_ = {};
+  if (watchTimer_) platform::os().periodicTimers().Stop(watchTimer_);
+  watchTimer_ = 0;
+}
+
+std::uint32_t SimHookLibrary::StartHiResTimer(std::uint32_t interval, std::uint32_t resolution, std::uint64_t window) {
+  StopHiResTimer();
+  hiResTimer_ = platform::os().periodicTimers().Start(interval, HiResResolutionFor(interval, resolution), HiResTick,
+                                                      reinterpret_cast<void*>(static_cast<std::uintptr_t>(window)));
+  return hiResTimer_;
+}
+
+void SimHookLibrary::StopHiResTimer() {
+  if (hiResTimer_) platform::os().periodicTimers().Stop(hiResTimer_);
+  hiResTimer_ = 0;
+}
+
+}  // namespace kinhook::sim

@@ -51,11 +51,11 @@ TEST(Shake, NeedsABindingAndTheSwitch) {
   }
 }
 
-using globtr::MouseHookSharedData;
+using shared::MouseHookSharedData;
 
 TEST(Hotspots, ZonePriorityAndBindings) {
   struct Case {
-    globtr::Rect32 screen;
+    shared::Rect32 screen;
     int x, y;
     std::vector<int> bound;
     int32_t pending;

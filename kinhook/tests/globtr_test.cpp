@@ -7,7 +7,7 @@
 #include "shared/A_globtr.h"
 
 namespace {
-using namespace globtr;
+using namespace shared;
 
 // The formula as written for people: the angle with y pointing up, in 45-degree
 // sectors, rounded to the nearest.

@@ -8,8 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/hook_library.h"
-#include "kinhook/kinhook_select.h"
+#include "kinhook/sim/sim_hook_library.h"
 #include "platform/sim/sim_process.h"
 #include "platform/sim/sim_script.h"
 #include "shared/A_globtr.h"
@@ -27,10 +26,10 @@ class HookDesk {
     spec.className = "TMainForm";
     spec.bounds = {-10000, -10000, -9990, -9990};
     control_ = main_->Create(spec, nullptr);
-    mapping_ = main_->CreateMapping(globtr::SharedDataName, globtr::SharedDataSize).handle;
-    d = reinterpret_cast<globtr::MouseHookSharedData*>(main_->MapView(mapping_, globtr::SharedDataSize));
+    mapping_ = main_->CreateMapping(shared::SharedDataName, shared::SharedDataSize).handle;
+    d = reinterpret_cast<shared::MouseHookSharedData*>(main_->MapView(mapping_, shared::SharedDataSize));
     d->ControlWindow = static_cast<std::int32_t>(control_.value);
-    d->LastSwallowedKey = globtr::NoSwallowedKey;
+    d->LastSwallowedKey = shared::NoSwallowedKey;
     d->MouseClicksEnabled = d->HotspotsEnabled = d->ShakeGesturesEnabled = d->RGesturesEnabled = 1;
     d->KeystrokesEnabled = 1;
     d->PrimaryUp = 1;
@@ -51,13 +50,11 @@ class HookDesk {
     spec.visible = true;
     app_ = desk_.CreateWindowFor(app.id(), spec, nullptr);
     desk_.SetForegroundRaw(app_);
-    kinhook::UseHookLibrary();
-    core::Hooks().InstallHooks();
+    hooks_.InstallHooks();
   }
   ~HookDesk() {
     platform::ScopedPlatform bind(*main_);
-    core::Hooks().RemoveHooks();
-    core::SetHookLibrary(nullptr);
+    hooks_.RemoveHooks();
     desk_.SetTimeline(nullptr);
     DropBlock();
   }
@@ -87,7 +84,7 @@ class HookDesk {
   std::vector<Report> Reports() const {
     std::vector<Report> out;
     for (const auto& m : const_cast<platform::sim::SimDesktop&>(desk_).Window(control_)->received)
-      if (m.msg == globtr::InternalCommand) out.emplace_back(m.wParam, m.lParam);
+      if (m.msg == shared::InternalCommand) out.emplace_back(m.wParam, m.lParam);
     return out;
   }
   // Button, wheel and key messages the foreign window received, in hex.
@@ -113,7 +110,10 @@ class HookDesk {
   platform::sim::SimDesktop& desk() { return desk_; }
   platform::sim::SimProcess& main() { return *main_; }
   platform::WindowHandle app() const { return app_; }
-  globtr::MouseHookSharedData* d = nullptr;
+  shared::MouseHookSharedData* d = nullptr;
+
+ public:
+  kinhook::sim::SimHookLibrary& hooks() { return hooks_; }
 
  private:
   static std::string Hex(std::uint32_t v) {
@@ -122,6 +122,7 @@ class HookDesk {
     return buf;
   }
   platform::sim::SimDesktop desk_;
+  kinhook::sim::SimHookLibrary hooks_;
   platform::sim::SimProcess* main_ = nullptr;
   platform::WindowHandle control_, app_;
   platform::MappingHandle mapping_;

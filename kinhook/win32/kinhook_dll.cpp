@@ -9,7 +9,7 @@
 #include "kinhook/kinhook_exports.h"
 
 namespace {
-using globtr::Point32;
+using shared::Point32;
 using kinhook::BlockView;
 
 HINSTANCE module;
@@ -49,7 +49,7 @@ void PutCursor(Point32 p) { SetCursorPos(p.x, p.y); }
 void Pause(uint32_t ms) { Sleep(ms); }
 bool IsControlWindow(int32_t h) { return IsWindow(AsWindow(h)) && ClassIs(AsWindow(h), "TMainForm"); }
 void Post(int32_t window, uint32_t code, int32_t lParam) {
-  PostMessageA(AsWindow(window), globtr::InternalCommand, code, static_cast<LPARAM>(lParam));
+  PostMessageA(AsWindow(window), shared::InternalCommand, code, static_cast<LPARAM>(lParam));
 }
 bool OverToolbar(Point32 p) {
   HWND w = WindowFromPoint(POINT{p.x, p.y});
@@ -76,14 +76,14 @@ void InvertLine(Point32 from, Point32 to) {
   ReleaseDC(desktop, dc);
 }
 BlockView OpenBlock() {
-  HANDLE h = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, globtr::SharedDataName);
+  HANDLE h = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, shared::SharedDataName);
   if (!h) return {nullptr, 0};
-  void* view = MapViewOfFile(h, FILE_MAP_ALL_ACCESS, 0, 0, globtr::SharedDataSize);
+  void* view = MapViewOfFile(h, FILE_MAP_ALL_ACCESS, 0, 0, shared::SharedDataSize);
   if (!view) {
     CloseHandle(h);
     return {nullptr, 0};
   }
-  return {static_cast<globtr::MouseHookSharedData*>(view), reinterpret_cast<uintptr_t>(h)};
+  return {static_cast<shared::MouseHookSharedData*>(view), reinterpret_cast<uintptr_t>(h)};
 }
 void CloseBlock(BlockView v) {
   UnmapViewOfFile(v.data);
@@ -97,7 +97,7 @@ constexpr kinhook::Environment environment{TickCount,  ButtonDown, KeyDown, Butt
 void CALLBACK ButtonWatchTimer(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR) { kinhook::WatchTimerStep(environment); }
 
 void CALLBACK HiResTimerCallback(UINT, UINT, DWORD_PTR window, DWORD_PTR, DWORD_PTR) {
-  PostMessageA(reinterpret_cast<HWND>(window), globtr::InternalCommand, globtr::CmdHiResTick, 0);
+  PostMessageA(reinterpret_cast<HWND>(window), shared::InternalCommand, shared::CmdHiResTick, 0);
 }
 
 // The next hook's handle is ignored by Windows since NT, and the one in the

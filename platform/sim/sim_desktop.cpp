@@ -1,4 +1,3 @@
-#include "platform/sim/sim_strings.h"
 #include "platform/sim/sim_desktop.h"
 
 #include <algorithm>
@@ -6,6 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "base/strings.h"
+#include "gfx/font/font_service.h"
 #include "platform/messages.h"
 #include "platform/sim/sim_process.h"
 
@@ -54,7 +55,7 @@ SimDesktop::SimDesktop(DesktopOptions options) : options_(std::move(options)) {
 SimDesktop::~SimDesktop() = default;
 
 void SimDesktop::RegisterProgram(std::string fileName, ProgramEntry entry) {
-  programs_[Lower(fileName)] = std::move(entry);
+  programs_[base::LowerCase(fileName)] = std::move(entry);
 }
 
 SimProcess& SimDesktop::CreateProcess(std::string name, std::vector<std::string> args) {
@@ -64,7 +65,7 @@ SimProcess& SimDesktop::CreateProcess(std::string name, std::vector<std::string>
 }
 
 int SimDesktop::RunProgram(const std::string& fileName, std::vector<std::string> args) {
-  auto it = programs_.find(Lower(fileName));
+  auto it = programs_.find(base::LowerCase(fileName));
   if (it == programs_.end()) {
     trace_.Add("process", "cannot start " + fileName);
     return -1;
@@ -198,11 +199,11 @@ SimWindow* SimDesktop::Window(WindowHandle w) {
 }
 
 WindowHandle SimDesktop::FindWindow(std::string_view className, std::string_view caption) const {
-  std::string cls = Lower(className);
+  std::string cls = base::LowerCase(className);
   for (auto h : zOrder_) {
     const SimWindow& w = windows_.at(h);
     if (w.parent) continue;
-    if (Lower(w.spec.className) != cls) continue;
+    if (base::LowerCase(w.spec.className) != cls) continue;
     if (!caption.empty() && w.spec.caption != caption) continue;
     return w.handle;
   }
@@ -299,7 +300,7 @@ bool SimDesktop::HasPending(int process) const {
 }
 
 std::uint32_t SimDesktop::RegisterMessage(std::string_view name) {
-  auto [it, fresh] = registeredMessages_.emplace(Lower(name), 0);
+  auto [it, fresh] = registeredMessages_.emplace(base::LowerCase(name), 0);
   if (fresh) it->second = 0xC000 + static_cast<std::uint32_t>(registeredMessages_.size()) - 1;
   return it->second;
 }
@@ -343,7 +344,7 @@ void SimDesktop::KillTimer(WindowHandle w, std::uint32_t id) {
 // ---- shared memory ----
 
 SharedMemory::Created SimDesktop::CreateMapping(std::string_view name, std::uint32_t size) {
-  std::string key = Lower(name);
+  std::string key = base::LowerCase(name);
   auto it = blocks_.find(key);
   bool existed = it != blocks_.end();
   std::shared_ptr<Block> block;
@@ -362,7 +363,7 @@ SharedMemory::Created SimDesktop::CreateMapping(std::string_view name, std::uint
 }
 
 MappingHandle SimDesktop::OpenMapping(std::string_view name) {
-  auto it = blocks_.find(Lower(name));
+  auto it = blocks_.find(base::LowerCase(name));
   if (it == blocks_.end()) return {};
   MappingHandle h{nextMapping_++};
   it->second->references++;
@@ -401,10 +402,10 @@ void SimDesktop::CloseMapping(MappingHandle h) {
 
 void SimDesktop::ReleaseBlock(const std::shared_ptr<Block>& block) {
   if (--block->references > 0) return;
-  blocks_.erase(Lower(block->name));
+  blocks_.erase(base::LowerCase(block->name));
 }
 
-bool SimDesktop::MappingExists(std::string_view name) const { return blocks_.count(Lower(name)) != 0; }
+bool SimDesktop::MappingExists(std::string_view name) const { return blocks_.count(base::LowerCase(name)) != 0; }
 
 // ---- files ----
 
@@ -433,9 +434,9 @@ std::string SimDesktop::HostPath(std::string_view windowsPath) const {
     fs::path candidate = host / part;
     std::error_code ec;
     if (!fs::exists(candidate, ec) && fs::is_directory(host, ec)) {
-      std::string want = Lower(part);
+      std::string want = base::LowerCase(part);
       for (const auto& e : fs::directory_iterator(host, ec))
-        if (Lower(e.path().filename().string()) == want) {
+        if (base::LowerCase(e.path().filename().string()) == want) {
           candidate = e.path();
           break;
         }
@@ -462,17 +463,17 @@ SimForm* SimDesktop::Form(FormHandle h) {
 }
 
 SimForm* SimDesktop::FindForm(std::string_view name) {
-  std::string want = Lower(name);
+  std::string want = base::LowerCase(name);
   for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
-    if (Lower(it->second.spec.name) == want || Lower(it->second.spec.className) == want) return &it->second;
+    if (base::LowerCase(it->second.spec.name) == want || base::LowerCase(it->second.spec.className) == want) return &it->second;
   return nullptr;
 }
 
 std::optional<FormAnswer> SimDesktop::TakeAnswer(std::initializer_list<std::string_view> names) {
   for (auto it = answers_.begin(); it != answers_.end(); ++it) {
-    std::string target = Lower(it->target);
+    std::string target = base::LowerCase(it->target);
     for (auto n : names)
-      if (!n.empty() && Lower(n) == target) {
+      if (!n.empty() && base::LowerCase(n) == target) {
         FormAnswer a = *it;
         answers_.erase(it);
         return a;
@@ -482,14 +483,14 @@ std::optional<FormAnswer> SimDesktop::TakeAnswer(std::initializer_list<std::stri
 }
 
 gfx::FontService& SimDesktop::fonts() {
-  if (!fonts_) fonts_ = gfx::createFontService(96);
+  if (!fonts_) fonts_ = gfx::font::createFontService(96);
   return *fonts_;
 }
 
 bool SimDesktop::WriteFails(std::string_view windowsPath) const {
-  std::string p = Lower(windowsPath);
+  std::string p = base::LowerCase(windowsPath);
   for (const auto& f : failingFolders_)
-    if (p.rfind(Lower(f), 0) == 0) return true;
+    if (p.rfind(base::LowerCase(f), 0) == 0) return true;
   return false;
 }
 

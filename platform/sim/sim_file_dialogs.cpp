@@ -6,7 +6,7 @@
 #include <cctype>
 #include <filesystem>
 
-#include "platform/sim/sim_strings.h"
+#include "base/strings.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_forms.h"
 
@@ -62,7 +62,7 @@ std::optional<std::string> SimForms::ChooseFile(const FileDialogSpec& spec, cons
       note("refused " + path + ": the file does not exist");
       continue;
     }
-    if (spec.noReadOnlyReturn && exists && d.readOnlyFiles().count(Lower(d.HostPath(path)))) {
+    if (spec.noReadOnlyReturn && exists && d.readOnlyFiles().count(base::LowerCase(d.HostPath(path)))) {
       note("refused " + path + ": the file is read-only");
       continue;
     }

@@ -1,9 +1,9 @@
-#include "platform/sim/sim_strings.h"
 #include "platform/sim/sim_forms.h"
 
 #include <algorithm>
 #include <cctype>
 
+#include "base/strings.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_form_text.h"
 
@@ -26,7 +26,7 @@ void Fire(SimDesktop& d, SimForm& f, FormEvent e, std::string_view control) {
 }  // namespace
 
 int ModalResultNamed(std::string_view word) {
-  std::string w = Lower(word);
+  std::string w = base::LowerCase(word);
   for (int i = 1; i < static_cast<int>(std::size(ResultNames)); ++i)
     if (w == ResultNames[i]) return i;
   return modal::None;

@@ -1,4 +1,3 @@
-#include "platform/sim/sim_strings.h"
 #include "platform/sim/sim_process.h"
 
 #include <algorithm>
@@ -9,6 +8,7 @@
 #include <sstream>
 #include <sys/stat.h>
 
+#include "base/strings.h"
 #include "platform/messages.h"
 #include "platform/sim/sim_desktop.h"
 
@@ -211,11 +211,11 @@ bool SimProcess::IsFolder(std::string_view path) {
   return fs::is_directory(desktop_.HostPath(path), ec);
 }
 bool SimProcess::IsReadOnly(std::string_view path) {
-  return desktop_.readOnlyFiles().count(Lower(desktop_.HostPath(path))) != 0;
+  return desktop_.readOnlyFiles().count(base::LowerCase(desktop_.HostPath(path))) != 0;
 }
 bool SimProcess::SetReadOnly(std::string_view path, bool readOnly) {
   if (!Exists(path)) return false;
-  std::string key = Lower(desktop_.HostPath(path));
+  std::string key = base::LowerCase(desktop_.HostPath(path));
   if (readOnly)
     desktop_.readOnlyFiles().insert(key);
   else
@@ -270,12 +270,12 @@ bool SimProcess::ReplaceFile(std::string_view path, std::string_view content) {
 }
 std::vector<std::string> SimProcess::ListFiles(std::string_view folder, std::string_view pattern) {
   std::vector<std::string> out;
-  std::string ext = Lower(pattern.substr(pattern.find('*') == std::string_view::npos ? 0 : pattern.find('*') + 1));
+  std::string ext = base::LowerCase(pattern.substr(pattern.find('*') == std::string_view::npos ? 0 : pattern.find('*') + 1));
   std::error_code ec;
   for (const auto& e : fs::directory_iterator(desktop_.HostPath(folder), ec)) {
     if (!e.is_regular_file()) continue;
     std::string name = e.path().filename().string();
-    std::string low = Lower(name);
+    std::string low = base::LowerCase(name);
     if (ext.empty() || (low.size() >= ext.size() && low.compare(low.size() - ext.size(), ext.size(), ext) == 0))
       out.push_back(name);
   }
@@ -286,14 +286,14 @@ std::vector<std::string> SimProcess::ListFiles(std::string_view folder, std::str
 // ---- shell and registry ----
 
 bool SimProcess::WriteRegistryDefault(RegistryRoot root, std::string_view key, std::string_view value) {
-  std::string k = std::string(RootName(root)) + "\\" + Lower(key) + "\\";
+  std::string k = std::string(RootName(root)) + "\\" + base::LowerCase(key) + "\\";
   desktop_.registry()[k] = std::string(value);
   desktop_.trace().Add("registry", k + " = " + std::string(value));
   return true;
 }
 std::optional<std::string> SimProcess::ReadRegistryString(RegistryRoot root, std::string_view key,
                                                           std::string_view name) {
-  auto it = desktop_.registry().find(std::string(RootName(root)) + "\\" + Lower(key) + "\\" + Lower(name));
+  auto it = desktop_.registry().find(std::string(RootName(root)) + "\\" + base::LowerCase(key) + "\\" + base::LowerCase(name));
   if (it == desktop_.registry().end()) return std::nullopt;
   return it->second;
 }
@@ -314,7 +314,7 @@ std::optional<std::string> SimProcess::ExecutableFor(std::string_view path) {
   std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
   std::size_t dot = name.rfind('.');
   if (dot == std::string_view::npos) return std::nullopt;
-  auto it = desktop_.fileAssociations.find(Lower(name.substr(dot)));
+  auto it = desktop_.fileAssociations.find(base::LowerCase(name.substr(dot)));
   if (it == desktop_.fileAssociations.end()) return std::nullopt;
   return it->second;
 }

@@ -2,13 +2,13 @@
 // bundle folder of the build tree (VELMORA_RESOURCES overrides the folder).
 // Cursor and icon handles are tokens that stand for a file that exists; what
 // they look like is the file itself.
-#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <string>
 
+#include "base/strings.h"
 #include "platform/resources.h"
 
 #ifndef VELMORA_RESOURCE_BUNDLE
@@ -38,9 +38,7 @@ class BundleResources final : public ProgramResources {
     return env && *env ? env : VELMORA_RESOURCE_BUNDLE;
   }
   static std::string Path(std::string_view name, std::string_view ext) {
-    std::string file;
-    for (char c : name) file += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return Folder() + "/" + file + "." + std::string(ext);
+    return Folder() + "/" + base::LowerCase(name) + "." + std::string(ext);
   }
   static std::optional<std::vector<std::uint8_t>> Read(std::string_view name, std::string_view ext) {
     // Names come from the program, but a path separator would leave the bundle.

@@ -1,6 +1,6 @@
 #include "platform/win32/win32_logic.h"
 
-#include <cctype>
+#include "base/strings.h"
 
 namespace platform::win32 {
 namespace {
@@ -41,16 +41,7 @@ bool MatchesPattern(std::string_view name, std::string_view pattern) {
   std::string_view ext = pattern.substr(pattern.front() == '*' ? 1 : 0);
   if (name.size() < ext.size()) return false;
   std::string_view tail = name.substr(name.size() - ext.size());
-  for (std::size_t k = 0; k < ext.size(); ++k)
-    if (std::tolower(static_cast<unsigned char>(tail[k])) != std::tolower(static_cast<unsigned char>(ext[k])))
-      return false;
-  return true;
-}
-
-std::string FolderOf(std::string_view path) {
-  for (std::size_t k = path.size(); k > 0; --k)
-    if (IsSeparator(path[k - 1]) || path[k - 1] == ':') return std::string(path.substr(0, k));
-  return {};
+  return base::SameText(tail, ext);
 }
 
 std::vector<std::string> FoldersToCreate(std::string_view path) {

@@ -1,5 +1,5 @@
 // Pure pieces of the Windows backend: command-line splitting, date conversion and
-// path helpers. No OS header, so the native tests check them directly.
+// folder creation. No OS header, so the native tests check them directly.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -20,10 +20,6 @@ double DaysSince1899(std::uint64_t fileTime);
 // without case ("*" and "*.*" match any). FindFirstFile also matches the short
 // 8.3 names ("*.htm" finds "page.html"), so its results are filtered by this.
 bool MatchesPattern(std::string_view name, std::string_view pattern);
-
-// The folder part of a path with its trailing separator ("C:\A\b.txt" gives
-// "C:\A\"), empty when there is none.
-std::string FolderOf(std::string_view path);
 
 // Every folder on the way to path, shortest first, without the drive or the
 // server and share of a UNC path, which cannot be created.

@@ -1,8 +1,8 @@
 // Window classes, creation and the one window procedure of our windows.
 #include <windows.h>
 
-#include <cctype>
 
+#include "base/strings.h"
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_window_system.h"
 
@@ -40,16 +40,10 @@ LRESULT CALLBACK ForwardingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-std::string Lower(std::string_view s) {
-  std::string out(s);
-  for (auto& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
 }  // namespace
 
 bool Win32WindowSystem::EnsureClass(const std::string& className) {
-  std::string key = Lower(className);
+  std::string key = base::LowerCase(className);
   if (registeredClasses_.count(key)) return true;
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;

@@ -2,7 +2,7 @@
 #pragma once
 #include "resources/generator/glyph_font.h"
 
-namespace resgen {
+namespace resources::generator {
 
 struct ArtContext {
   const GlyphFont& glyphs;
@@ -12,4 +12,4 @@ struct ArtContext {
 // The key colour of every keyed picture the system loads (0x00BBGGRR).
 inline constexpr gfx::Color kKey = 0x008080;
 
-}  // namespace resgen
+}  // namespace resources::generator::generator

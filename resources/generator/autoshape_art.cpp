@@ -6,13 +6,13 @@
 #include <utility>
 #include <vector>
 
-#include "core/resource_names.h"
+#include "resources/resource_names.h"
 #include "resources/generator/coverage.h"
 
-namespace resgen {
+namespace resources::generator {
 namespace {
 
-constexpr int kCell = core::AutoshapeCellSize;
+constexpr int kCell = resources::AutoshapeCellSize;
 constexpr double kPi = 3.14159265358979323846;
 
 using Pts = std::vector<std::pair<double, double>>;
@@ -451,19 +451,19 @@ constexpr const char* kActionGlyphs[12] = {"",       "home",     "help",        
 }  // namespace
 
 gfx::Bitmap PaintAutoshapeSheet(const ArtContext& ctx) {
-  const int w = (core::AutoshapeColumns - 1) * core::AutoshapeColumnPitch + kCell;
-  const int rows = core::AutoshapeCount / core::AutoshapeColumns;
-  const int h = (rows - 1) * core::AutoshapeRowPitch + kCell;
+  const int w = (resources::AutoshapeColumns - 1) * resources::AutoshapeColumnPitch + kCell;
+  const int rows = resources::AutoshapeCount / resources::AutoshapeColumns;
+  const int h = (rows - 1) * resources::AutoshapeRowPitch + kCell;
   // The list view shows them on white.
   KeyedPicture sheet(w, h, kKey, 0xFFFFFF);
   const std::vector<Shape> shapes = Shapes();
   // Every shape but the action buttons has its drawing; anything else is a
   // mistake in the table above and gives no sheet at all.
-  if (shapes.size() != static_cast<std::size_t>(core::AutoshapeCount - 12)) return {};
+  if (shapes.size() != static_cast<std::size_t>(resources::AutoshapeCount - 12)) return {};
   const gfx::Color fill = gfx::rgb(144, 202, 249), line = gfx::rgb(21, 101, 192);
-  for (int i = 0; i < core::AutoshapeCount; ++i) {
-    const int x = (i % core::AutoshapeColumns) * core::AutoshapeColumnPitch;
-    const int y = (i / core::AutoshapeColumns) * core::AutoshapeRowPitch;
+  for (int i = 0; i < resources::AutoshapeCount; ++i) {
+    const int x = (i % resources::AutoshapeColumns) * resources::AutoshapeColumnPitch;
+    const int y = (i / resources::AutoshapeColumns) * resources::AutoshapeRowPitch;
     auto pass = [&](bool fillPass, const Shape& shape) {
       return Placed(Supersample(kCell, kCell, 4, [&](gfx::Canvas& c, int f) {
                       Pen pen(c, f, fillPass);
@@ -471,7 +471,7 @@ gfx::Bitmap PaintAutoshapeSheet(const ArtContext& ctx) {
                     }),
                     w, h, x, y);
     };
-    const int action = i - (core::AutoshapeCount - 12);
+    const int action = i - (resources::AutoshapeCount - 12);
     if (action >= 0) {
       sheet.Paint(pass(true, ActionButton), fill);
       sheet.Paint(pass(false, ActionButton), line);
@@ -486,4 +486,4 @@ gfx::Bitmap PaintAutoshapeSheet(const ArtContext& ctx) {
   return sheet.Finish();
 }
 
-}  // namespace resgen
+}  // namespace resources::generator::generator

@@ -4,8 +4,8 @@
 #include "gfx/bitmap.h"
 #include "resources/generator/art_context.h"
 
-namespace resgen {
+namespace resources::generator {
 
 gfx::Bitmap PaintAutoshapeSheet(const ArtContext& ctx);
 
-}  // namespace resgen
+}  // namespace resources::generator::generator

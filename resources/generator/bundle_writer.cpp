@@ -1,12 +1,12 @@
 #include "resources/generator/bundle_writer.h"
 
-#include <cctype>
 #include <fstream>
 #include <iterator>
 
-#include "gfx/bmp.h"
+#include "base/strings.h"
+#include "gfx/codecs/bmp.h"
 
-namespace resgen {
+namespace resources::generator {
 namespace {
 
 // Leaves a file alone when its content is already right, so that the Windows
@@ -27,9 +27,7 @@ bool WriteIfChanged(const std::string& path, const std::string& content) {
 }  // namespace
 
 std::string BundleFileName(std::string_view name, std::string_view ext) {
-  std::string s;
-  for (char c : name) s += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s + "." + std::string(ext);
+  return base::LowerCase(name) + "." + std::string(ext);
 }
 
 bool BundleWriter::Write(std::string_view name, std::string_view ext, std::string_view kind,
@@ -41,7 +39,7 @@ bool BundleWriter::Write(std::string_view name, std::string_view ext, std::strin
 }
 
 bool BundleWriter::Bitmap(std::string_view name, const gfx::Bitmap& b) {
-  auto bytes = gfx::encodeBmp(b, {24, false});
+  auto bytes = gfx::codecs::encodeBmp(b, {24, false});
   return bytes && Write(name, "bmp", "BITMAP", *bytes);
 }
 
@@ -59,4 +57,4 @@ bool BundleWriter::WriteScript(const std::string& path) const {
   return WriteIfChanged(path, s);
 }
 
-}  // namespace resgen
+}  // namespace resources::generator::generator

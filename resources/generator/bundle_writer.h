@@ -8,7 +8,7 @@
 
 #include "gfx/bitmap.h"
 
-namespace resgen {
+namespace resources::generator {
 
 class BundleWriter {
  public:
@@ -31,4 +31,4 @@ class BundleWriter {
 // found without regard to case and the native file systems are not so kind.
 std::string BundleFileName(std::string_view name, std::string_view ext);
 
-}  // namespace resgen
+}  // namespace resources::generator::generator

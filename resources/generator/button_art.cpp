@@ -4,13 +4,13 @@
 #include <cmath>
 #include <vector>
 
-namespace resgen {
+namespace resources::generator {
 namespace {
 
-using resources::Art;
-using resources::Drawing;
-using resources::Tint;
-using resources::TintColor;
+using resources::generator::Art;
+using resources::generator::Drawing;
+using resources::generator::Tint;
+using resources::generator::TintColor;
 
 constexpr int kFactor = 4;  // supersampling of our drawings
 
@@ -277,4 +277,4 @@ gfx::Bitmap PaintIcon(const Art& art, int size, const ArtContext& ctx) {
   return pic.Finish();
 }
 
-}  // namespace resgen
+}  // namespace resources::generator::generator

@@ -2,13 +2,13 @@
 #pragma once
 #include "gfx/bitmap.h"
 #include "resources/generator/art_context.h"
-#include "resources/icon_table.h"
+#include "resources/generator/icon_table.h"
 
-namespace resgen {
+namespace resources::generator {
 
-gfx::Bitmap PaintIcon(const resources::Art& art, int size, const ArtContext& ctx);
+gfx::Bitmap PaintIcon(const resources::generator::Art& art, int size, const ArtContext& ctx);
 
 // Shapes shared with the pointer pictures.
 Coverage LaserDot(int size, Coverage* glow);
 
-}  // namespace resgen
+}  // namespace resources::generator::generator

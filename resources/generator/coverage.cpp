@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace resgen {
+namespace resources::generator {
 
 Coverage Supersample(int w, int h, int factor, const std::function<void(gfx::Canvas&, int)>& draw) {
   gfx::Bitmap big(w * factor, h * factor, 0x000000);
@@ -154,4 +154,4 @@ std::vector<std::uint8_t> AlphaPicture::alpha() const {
   return out;
 }
 
-}  // namespace resgen
+}  // namespace resources::generator::generator

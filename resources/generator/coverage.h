@@ -8,7 +8,7 @@
 #include "gfx/bitmap.h"
 #include "gfx/canvas.h"
 
-namespace resgen {
+namespace resources::generator {
 
 struct Coverage {
   int w = 0, h = 0;
@@ -70,4 +70,4 @@ class AlphaPicture {
   std::vector<double> r_, g_, b_, a_;
 };
 
-}  // namespace resgen
+}  // namespace resources::generator::generator

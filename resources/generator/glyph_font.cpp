@@ -8,7 +8,7 @@
 #include <regex>
 #include <sstream>
 
-namespace resgen {
+namespace resources::generator {
 
 class FreeTypeFace {
  public:
@@ -89,4 +89,4 @@ Coverage TextFont::Render(std::string_view text, int pixelSize) const {
   return out;
 }
 
-}  // namespace resgen
+}  // namespace resources::generator::generator

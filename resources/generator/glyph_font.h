@@ -7,7 +7,7 @@
 
 #include "resources/generator/coverage.h"
 
-namespace resgen {
+namespace resources::generator {
 
 class FreeTypeFace;
 
@@ -40,4 +40,4 @@ class TextFont {
   std::unique_ptr<FreeTypeFace> face_;
 };
 
-}  // namespace resgen
+}  // namespace resources::generator::generator

@@ -10,17 +10,17 @@
 #include <map>
 #include <string>
 
-#include "core/resource_names.h"
-#include "gfx/ico.h"
+#include "resources/resource_names.h"
+#include "gfx/codecs/ico.h"
 #include "resources/generator/bundle_writer.h"
 #include "resources/generator/button_art.h"
 #include "resources/generator/picture_art.h"
 #include "resources/generator/sprite_art.h"
-#include "resources/icon_table.h"
+#include "resources/generator/icon_table.h"
 
 namespace {
 
-using namespace resgen;
+using namespace resources::generator;
 
 int errors = 0;
 void Error(const std::string& what) {
@@ -33,27 +33,27 @@ void CheckGlyph(const GlyphFont& font, std::string_view glyph, std::string_view 
     Error("the font has no glyph \"" + std::string(glyph) + "\" (for " + std::string(user) + ")");
 }
 
-void CheckArt(const GlyphFont& font, const resources::Art& art, std::string_view name) {
+void CheckArt(const GlyphFont& font, const resources::generator::Art& art, std::string_view name) {
   CheckGlyph(font, art.glyph, name);
   CheckGlyph(font, art.badge, name);
 }
 
 void ButtonIcons(BundleWriter& out, const ArtContext& ctx) {
-  const auto table = resources::ButtonArt();
-  for (int i = 0; i < core::StockIconCount; ++i) {
-    const std::string_view name = core::StockIconNames[i];
+  const auto table = resources::generator::ButtonArt();
+  for (int i = 0; i < resources::StockIconCount; ++i) {
+    const std::string_view name = resources::StockIconNames[i];
     if (table[static_cast<std::size_t>(i)].name != name) Error("button art out of order at " + std::string(name));
-    const resources::Art* art = resources::FindArt(table, name);
+    const resources::generator::Art* art = resources::generator::FindArt(table, name);
     if (!art) continue;
     CheckArt(ctx.glyphs, *art, name);
     out.Bitmap(name, PaintIcon(*art, 26, ctx));
-    if (art->big) out.Bitmap(std::string(name) + std::string(core::BigIconSuffix), PaintIcon(*art, 52, ctx));
+    if (art->big) out.Bitmap(std::string(name) + std::string(resources::BigIconSuffix), PaintIcon(*art, 52, ctx));
   }
 }
 
 void EventIcons(BundleWriter& out, const ArtContext& ctx) {
-  for (std::string_view name : core::EventIconNames) {
-    const resources::Art* art = resources::FindArt(resources::EventArt(), name);
+  for (std::string_view name : resources::EventIconNames) {
+    const resources::generator::Art* art = resources::generator::FindArt(resources::generator::EventArt(), name);
     if (!art) {
       Error("no art for " + std::string(name));
       continue;
@@ -64,9 +64,9 @@ void EventIcons(BundleWriter& out, const ArtContext& ctx) {
 }
 
 void PointerImages(BundleWriter& out, const ArtContext& ctx) {
-  const auto table = resources::PointerArt();
-  for (std::size_t i = 0; i < core::PointerImageNames.size(); ++i) {
-    const std::string_view name = core::PointerImageNames[i];
+  const auto table = resources::generator::PointerArt();
+  for (std::size_t i = 0; i < resources::PointerImageNames.size(); ++i) {
+    const std::string_view name = resources::PointerImageNames[i];
     if (i >= table.size() || table[i].name != name) {
       Error("pointer art out of order at " + std::string(name));
       continue;
@@ -77,37 +77,37 @@ void PointerImages(BundleWriter& out, const ArtContext& ctx) {
 }
 
 void Pictures(BundleWriter& out, const ArtContext& ctx) {
-  for (std::string_view name : core::PictureNames) {
+  for (std::string_view name : resources::PictureNames) {
     gfx::Bitmap b = PaintPicture(name, ctx);
     if (b.empty()) Error("no art for " + std::string(name));
     else out.Bitmap(name, b);
   }
 }
 
-const resources::CursorArt* FindCursor(std::string_view name) {
-  for (const auto& c : resources::CursorTableArt())
+const resources::generator::CursorArt* FindCursor(std::string_view name) {
+  for (const auto& c : resources::generator::CursorTableArt())
     if (c.name == name) return &c;
   return nullptr;
 }
 
 void Cursors(BundleWriter& out, const ArtContext& ctx) {
-  auto write = [&](std::string_view name, const resources::CursorArt& art, gfx::Color color) {
+  auto write = [&](std::string_view name, const resources::generator::CursorArt& art, gfx::Color color) {
     CheckGlyph(ctx.glyphs, art.glyph, name);
-    const gfx::IconFrame frame = PaintCursor(art, color, ctx);
-    out.Cursor(name, gfx::encodeIconFile({&frame, 1}, true));
+    const gfx::codecs::IconFrame frame = PaintCursor(art, color, ctx);
+    out.Cursor(name, gfx::codecs::encodeIconFile({&frame, 1}, true));
   };
-  for (const auto& entry : core::FixedCursors) {
-    const resources::CursorArt* art = FindCursor(entry.name);
+  for (const auto& entry : resources::FixedCursors) {
+    const resources::generator::CursorArt* art = FindCursor(entry.name);
     if (!art) Error("no art for cursor " + std::string(entry.name));
     else write(entry.name, *art, 0x000000);
   }
-  for (const auto& family : core::CursorFamilies) {
-    const resources::CursorArt* art = FindCursor(family.prefix);
+  for (const auto& family : resources::CursorFamilies) {
+    const resources::generator::CursorArt* art = FindCursor(family.prefix);
     if (!art) {
       Error("no art for cursor family " + std::string(family.prefix));
       continue;
     }
-    for (const auto& color : core::StockColors)
+    for (const auto& color : resources::StockColors)
       write(std::string(family.prefix) + "_" + std::string(color.name), *art, color.color);
   }
 }
@@ -115,7 +115,7 @@ void Cursors(BundleWriter& out, const ArtContext& ctx) {
 void AppIcons(BundleWriter& out, const ArtContext& ctx) {
   for (bool enabled : {true, false}) {
     const auto frames = PaintAppIcon(enabled, ctx);
-    out.Icon(enabled ? core::EnabledIconName : core::DisabledIconName, gfx::encodeIconFile(frames, false));
+    out.Icon(enabled ? resources::EnabledIconName : resources::DisabledIconName, gfx::codecs::encodeIconFile(frames, false));
   }
 }
 

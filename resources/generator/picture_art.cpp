@@ -5,7 +5,7 @@
 #include "resources/generator/autoshape_art.h"
 #include "resources/generator/coverage.h"
 
-namespace resgen {
+namespace resources::generator {
 namespace {
 
 constexpr gfx::Color kWhite = 0xFFFFFF, kBlack = 0x000000;
@@ -125,4 +125,4 @@ gfx::Bitmap PaintPicture(std::string_view name, const ArtContext& ctx) {
   return {};
 }
 
-}  // namespace resgen
+}  // namespace resources::generator::generator

@@ -5,9 +5,9 @@
 #include "gfx/bitmap.h"
 #include "resources/generator/art_context.h"
 
-namespace resgen {
+namespace resources::generator {
 
 // An empty bitmap for a name that is not one of the pictures.
 gfx::Bitmap PaintPicture(std::string_view name, const ArtContext& ctx);
 
-}  // namespace resgen
+}  // namespace resources::generator::generator

@@ -5,13 +5,13 @@
 
 #include "resources/generator/button_art.h"
 
-namespace resgen {
+namespace resources::generator {
 namespace {
 
-using resources::Anchor;
-using resources::CursorArt;
-using resources::Drawing;
-using resources::Sprite;
+using resources::generator::Anchor;
+using resources::generator::CursorArt;
+using resources::generator::Drawing;
+using resources::generator::Sprite;
 
 constexpr gfx::Color kWhite = 0xFFFFFF, kBlack = 0x000000;
 
@@ -112,9 +112,9 @@ gfx::Bitmap PaintPointer(const Sprite& sprite, const ArtContext& ctx) {
   return pic.Finish();
 }
 
-gfx::IconFrame PaintCursor(const CursorArt& art, gfx::Color color, const ArtContext& ctx) {
+gfx::codecs::IconFrame PaintCursor(const CursorArt& art, gfx::Color color, const ArtContext& ctx) {
   AlphaPicture pic(kCursorSize, kCursorSize);
-  gfx::IconFrame frame;
+  gfx::codecs::IconFrame frame;
   if (art.glyph.empty()) {  // the invisible cursor
     frame.image = pic.image();
     frame.alpha = pic.alpha();
@@ -141,8 +141,8 @@ gfx::IconFrame PaintCursor(const CursorArt& art, gfx::Color color, const ArtCont
   return frame;
 }
 
-std::vector<gfx::IconFrame> PaintAppIcon(bool enabled, const ArtContext& ctx) {
-  std::vector<gfx::IconFrame> frames;
+std::vector<gfx::codecs::IconFrame> PaintAppIcon(bool enabled, const ArtContext& ctx) {
+  std::vector<gfx::codecs::IconFrame> frames;
   for (int size : {16, 24, 32, 48, 64}) {
     AlphaPicture pic(size, size);
     const Coverage tile = Supersample(size, size, 4, [&](gfx::Canvas& c, int f) {
@@ -170,4 +170,4 @@ std::vector<gfx::IconFrame> PaintAppIcon(bool enabled, const ArtContext& ctx) {
   return frames;
 }
 
-}  // namespace resgen
+}  // namespace resources::generator::generator

@@ -6,10 +6,11 @@
 #include <set>
 #include <string>
 
-#include "core/A_resrce.h"
-#include "core/resource_names.h"
-#include "gfx/bmp.h"
-#include "gfx/ico.h"
+#include "base/strings.h"
+#include "resources/A_resrce.h"
+#include "resources/resource_names.h"
+#include "gfx/codecs/bmp.h"
+#include "gfx/codecs/ico.h"
 #include "platform/resources.h"
 
 namespace {
@@ -19,7 +20,7 @@ constexpr gfx::Color kMask = 0x008080;
 gfx::Bitmap Load(std::string_view name) {
   gfx::Bitmap b;
   auto bytes = platform::Resources().BitmapFile(name);
-  if (bytes && !gfx::decodeBmp(*bytes, b)) b = {};
+  if (bytes && !gfx::codecs::decodeBmp(*bytes, b)) b = {};
   return b;
 }
 
@@ -31,12 +32,6 @@ int Visible(const gfx::Bitmap& b) {
   return n;
 }
 
-std::string Upper(std::string_view s) {
-  std::string u;
-  for (char c : s) u += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return u;
-}
-
 TEST(ResourceBundle, EveryKeyedPictureResolvesAtItsSizeOnTheKeyColour) {
   struct Group {
     const char* what;
@@ -44,13 +39,13 @@ TEST(ResourceBundle, EveryKeyedPictureResolvesAtItsSizeOnTheKeyColour) {
     int size;
   };
   std::vector<Group> groups = {{"button", {}, 26}, {"big button", {}, 52}, {"event", {}, 26}, {"pointer", {}, 32}};
-  for (auto n : core::StockIconNames) {
+  for (auto n : resources::StockIconNames) {
     groups[0].names.emplace_back(n);
     // The key top of custom keystrokes is drawn for 26 pixels only.
-    if (n != "tb_customkeystroke") groups[1].names.push_back(std::string(n) + std::string(core::BigIconSuffix));
+    if (n != "tb_customkeystroke") groups[1].names.push_back(std::string(n) + std::string(resources::BigIconSuffix));
   }
-  for (auto n : core::EventIconNames) groups[2].names.emplace_back(n);
-  for (auto n : core::PointerImageNames) groups[3].names.push_back(Upper(n));
+  for (auto n : resources::EventIconNames) groups[2].names.emplace_back(n);
+  for (auto n : resources::PointerImageNames) groups[3].names.push_back(base::UpperCase(n));
   for (const auto& g : groups)
     for (const auto& name : g.names) {
       const gfx::Bitmap b = Load(name);
@@ -64,7 +59,7 @@ TEST(ResourceBundle, EveryKeyedPictureResolvesAtItsSizeOnTheKeyColour) {
 
 TEST(ResourceBundle, NoTwoStockIconsLookTheSame) {
   std::set<std::vector<gfx::Pixel>> seen;
-  for (auto name : core::StockIconNames) {
+  for (auto name : resources::StockIconNames) {
     const gfx::Bitmap b = Load(name);
     std::vector<gfx::Pixel> px(b.data(), b.data() + b.width() * b.height());
     EXPECT_TRUE(seen.insert(px).second) << name << " repeats another icon";
@@ -73,11 +68,11 @@ TEST(ResourceBundle, NoTwoStockIconsLookTheSame) {
 
 TEST(ResourceBundle, PicturesHaveTheirSizes) {
   const std::pair<const char*, gfx::Size> sizes[] = {
-      {"bm_Autoshapes", {3 * core::AutoshapeColumnPitch + 16, 33 * core::AutoshapeRowPitch + 16}},
+      {"bm_Autoshapes", {3 * resources::AutoshapeColumnPitch + 16, 33 * resources::AutoshapeRowPitch + 16}},
       {"bm_CustomButton", {26, 26}}, {"bm_Thumbnail_Missing", {80, 60}}, {"Br_Pattern", {8, 8}},
       {"Br_Shade", {8, 8}}, {"Br_Shade2", {8, 8}}, {"Br_Shade3", {8, 8}}, {"sample_arrows_180x180", {180, 180}}};
   for (auto [name, size] : sizes) EXPECT_EQ(Load(name).size(), size) << name;
-  for (auto name : core::PictureNames) EXPECT_FALSE(Load(name).empty()) << name;
+  for (auto name : resources::PictureNames) EXPECT_FALSE(Load(name).empty()) << name;
   // Brushes are two-colour: dark pixels take the text colour, light ones the background.
   for (const char* name : {"Br_Pattern", "Br_Shade", "Br_Shade2", "Br_Shade3"}) {
     const gfx::Bitmap b = Load(name);
@@ -100,23 +95,23 @@ TEST(ResourceBundle, CustomKeystrokeKeepsTheModifierBoxesTheKeystrokeToolFills) 
 
 TEST(ResourceBundle, EveryCursorOfTheTableIsACursorWithAHotspotOnItsPicture) {
   std::vector<std::pair<int, std::string>> all;
-  for (const auto& e : core::FixedCursors) all.emplace_back(e.id, std::string(e.name));
-  for (const auto& f : core::CursorFamilies)
-    for (std::size_t c = 0; c < core::StockColors.size(); ++c)
-      all.emplace_back(f.base + static_cast<int>(c), std::string(f.prefix) + "_" + std::string(core::StockColors[c].name));
+  for (const auto& e : resources::FixedCursors) all.emplace_back(e.id, std::string(e.name));
+  for (const auto& f : resources::CursorFamilies)
+    for (std::size_t c = 0; c < resources::StockColors.size(); ++c)
+      all.emplace_back(f.base + static_cast<int>(c), std::string(f.prefix) + "_" + std::string(resources::StockColors[c].name));
   ASSERT_EQ(all.size(), 26u + 70u);
   for (const auto& [id, name] : all) {
     EXPECT_TRUE(platform::Resources().LoadCursor(name)) << name;
     auto file = platform::Resources().CursorFile(name);
     ASSERT_TRUE(file) << name;
     bool isCursor = false;
-    auto frames = gfx::decodeIconFile(*file, &isCursor);
+    auto frames = gfx::codecs::decodeIconFile(*file, &isCursor);
     ASSERT_TRUE(frames && frames->size() == 1 && isCursor) << name;
-    const gfx::IconFrame& f = frames->front();
+    const gfx::codecs::IconFrame& f = frames->front();
     EXPECT_EQ(f.image.size(), (gfx::Size{32, 32})) << name;
     int opaque = 0;
     for (auto a : f.alpha) opaque += a >= 128;
-    if (id == core::InvisibleCursorId) {
+    if (id == resources::InvisibleCursorId) {
       EXPECT_EQ(opaque, 0) << name;
       continue;
     }
@@ -133,10 +128,10 @@ TEST(ResourceBundle, EveryCursorOfTheTableIsACursorWithAHotspotOnItsPicture) {
 }
 
 TEST(ResourceBundle, ApplicationIconsCarryTheSizesTheWindowsAsk) {
-  for (auto name : {core::EnabledIconName, core::DisabledIconName}) {
+  for (auto name : {resources::EnabledIconName, resources::DisabledIconName}) {
     auto file = platform::Resources().IconFile(name);
     ASSERT_TRUE(file) << name;
-    auto frames = gfx::decodeIconFile(*file);
+    auto frames = gfx::codecs::decodeIconFile(*file);
     ASSERT_TRUE(frames) << name;
     std::set<int> sizes;
     for (const auto& f : *frames) sizes.insert(f.image.width());

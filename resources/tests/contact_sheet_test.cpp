@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "core/A_resrce.h"
-#include "core/resource_names.h"
+#include "resources/A_resrce.h"
+#include "resources/resource_names.h"
 #include "gfx/canvas.h"
-#include "gfx/ico.h"
-#include "gfx/image_file.h"
+#include "gfx/codecs/ico.h"
+#include "gfx/codecs/image_file.h"
 #include "platform/resources.h"
 
 namespace {
@@ -28,10 +28,10 @@ class Sheet {
          [&](int i, int x, int y) { list.draw(canvas_, x + pad / 2, y + pad / 2, i); });
   }
   void Cursors(gfx::Color back) {
-    std::vector<gfx::IconFrame> frames;
-    for (const auto& e : core::FixedCursors) Add(frames, e.name);
-    for (const auto& f : core::CursorFamilies)
-      for (const auto& c : core::StockColors) Add(frames, std::string(f.prefix) + "_" + std::string(c.name));
+    std::vector<gfx::codecs::IconFrame> frames;
+    for (const auto& e : resources::FixedCursors) Add(frames, e.name);
+    for (const auto& f : resources::CursorFamilies)
+      for (const auto& c : resources::StockColors) Add(frames, std::string(f.prefix) + "_" + std::string(c.name));
     Band(static_cast<int>(frames.size()), 36, 36, back, [&](int i, int x, int y) {
       Blend(frames[static_cast<std::size_t>(i)], x + 2, y + 2);
       const auto& f = frames[static_cast<std::size_t>(i)];
@@ -39,10 +39,10 @@ class Sheet {
     });
   }
   void Icons() {
-    std::vector<gfx::IconFrame> frames;
-    for (auto name : {core::EnabledIconName, core::DisabledIconName})
+    std::vector<gfx::codecs::IconFrame> frames;
+    for (auto name : {resources::EnabledIconName, resources::DisabledIconName})
       if (auto file = platform::Resources().IconFile(name))
-        if (auto f = gfx::decodeIconFile(*file)) frames.insert(frames.end(), f->begin(), f->end());
+        if (auto f = gfx::codecs::decodeIconFile(*file)) frames.insert(frames.end(), f->begin(), f->end());
     int x = 4;
     for (const auto& f : frames) {
       Blend(f, x, y_ + 4);
@@ -53,24 +53,24 @@ class Sheet {
   void Pictures() {
     int x = 4;
     for (const char* name : {"bm_Question1", "bm_Question2", "sample_arrows_180x180"}) {
-      const gfx::Bitmap& p = core::Picture(name);
+      const gfx::Bitmap& p = resources::Picture(name);
       canvas_.setStretchMode(gfx::StretchMode::Smooth);
       canvas_.stretchBlt(x, y_ + 4, 160, 120 * p.height() / std::max(1, p.width()) * 160 / 120, p, 0, 0, p.width(),
                          p.height());
       x += 168;
     }
     for (const char* name : {"Br_Pattern", "Br_Shade", "Br_Shade2", "Br_Shade3"}) {
-      canvas_.tile({x, y_ + 4, x + 24, y_ + 28}, core::Picture(name));
+      canvas_.tile({x, y_ + 4, x + 24, y_ + 28}, resources::Picture(name));
       x += 28;
     }
-    const gfx::Bitmap& button = core::Picture("bm_CustomButton");
+    const gfx::Bitmap& button = resources::Picture("bm_CustomButton");
     canvas_.transparentBlt(x - 112, y_ + 36, 26, 26, button, 0, 0, 26, 26, 0x008080);
     y_ += 170;
   }
   bool Write(const std::string& path) {
     gfx::Bitmap out(kWidth, y_);
     gfx::Canvas(out).draw(0, 0, bmp_);
-    return gfx::writePngFile(path, out);
+    return gfx::codecs::writePngFile(path, out);
   }
 
  private:
@@ -83,12 +83,12 @@ class Sheet {
     bmp_.fillRect({0, y_, kWidth, y_ + 1}, 0xC0C0C0);
     y_ += 1;
   }
-  static void Add(std::vector<gfx::IconFrame>& frames, std::string_view name) {
+  static void Add(std::vector<gfx::codecs::IconFrame>& frames, std::string_view name) {
     auto file = platform::Resources().CursorFile(name);
-    auto f = file ? gfx::decodeIconFile(*file) : std::nullopt;
-    frames.push_back(f && !f->empty() ? f->front() : gfx::IconFrame{gfx::Bitmap(32, 32), {}, {}});
+    auto f = file ? gfx::codecs::decodeIconFile(*file) : std::nullopt;
+    frames.push_back(f && !f->empty() ? f->front() : gfx::codecs::IconFrame{gfx::Bitmap(32, 32), {}, {}});
   }
-  void Blend(const gfx::IconFrame& f, int ox, int oy) {
+  void Blend(const gfx::codecs::IconFrame& f, int ox, int oy) {
     for (int y = 0; y < f.image.height(); ++y)
       for (int x = 0; x < f.image.width(); ++x) {
         const std::size_t i = static_cast<std::size_t>(y) * f.image.width() + x;
@@ -105,27 +105,27 @@ class Sheet {
 };
 
 TEST(ResourceContactSheet, EveryListLoadsCompleteAndIsDrawnForReview) {
-  core::InstallResources(platform::Resources());
-  core::LoadResources();
-  core::LoadGraphics();
-  EXPECT_EQ(core::SmallButtonList().count(), core::StockIconCount);
-  EXPECT_EQ(core::LargeButtonList().count(), core::StockIconCount);
-  EXPECT_EQ(core::EventList().count(), static_cast<int>(core::EventIconNames.size()));
-  EXPECT_EQ(core::PointerList().count(), static_cast<int>(core::PointerImageNames.size()));
-  EXPECT_EQ(core::AutoshapeList().count(), core::AutoshapeCount);
-  EXPECT_EQ(core::SwatchList().count(), 30);
-  ASSERT_NE(core::ScreenCursor(1), nullptr);
-  EXPECT_EQ(core::ScreenCursor(1)->image.width(), 32);
+  resources::InstallResources(platform::Resources());
+  resources::LoadResources();
+  resources::LoadGraphics();
+  EXPECT_EQ(resources::SmallButtonList().count(), resources::StockIconCount);
+  EXPECT_EQ(resources::LargeButtonList().count(), resources::StockIconCount);
+  EXPECT_EQ(resources::EventList().count(), static_cast<int>(resources::EventIconNames.size()));
+  EXPECT_EQ(resources::PointerList().count(), static_cast<int>(resources::PointerImageNames.size()));
+  EXPECT_EQ(resources::AutoshapeList().count(), resources::AutoshapeCount);
+  EXPECT_EQ(resources::SwatchList().count(), 30);
+  ASSERT_NE(resources::ScreenCursor(1), nullptr);
+  EXPECT_EQ(resources::ScreenCursor(1)->image.width(), 32);
 
   Sheet sheet;
-  sheet.List(core::SmallButtonList(), 6);
-  sheet.List(core::LargeButtonList(), 8);
-  sheet.List(core::EventList(), 6);
-  sheet.List(core::PointerList(), 6);
-  sheet.List(core::PointerList(), 6, kSlide);
-  sheet.List(core::AutoshapeList(), 4, 0xFFFFFF);
-  sheet.List(core::SwatchList(), 6);
-  sheet.List(core::PreviewList(), 8);
+  sheet.List(resources::SmallButtonList(), 6);
+  sheet.List(resources::LargeButtonList(), 8);
+  sheet.List(resources::EventList(), 6);
+  sheet.List(resources::PointerList(), 6);
+  sheet.List(resources::PointerList(), 6, kSlide);
+  sheet.List(resources::AutoshapeList(), 4, 0xFFFFFF);
+  sheet.List(resources::SwatchList(), 6);
+  sheet.List(resources::PreviewList(), 8);
   sheet.Pictures();
   sheet.Cursors(kFace);
   sheet.Cursors(kSlide);
@@ -134,7 +134,7 @@ TEST(ResourceContactSheet, EveryListLoadsCompleteAndIsDrawnForReview) {
   const std::string folder = env && *env ? env : "test-output";
   std::filesystem::create_directories(folder);
   EXPECT_TRUE(sheet.Write(folder + "/resources_contact_sheet.png"));
-  core::FreeResources();
+  resources::FreeResources();
 }
 
 }  // namespace

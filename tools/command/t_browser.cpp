@@ -1,11 +1,11 @@
 #include "tools/command/t_browser.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TBrowserTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TBrowserTool>();
+tool::ToolPtr TBrowserTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TBrowserTool>();
   auto& to = static_cast<TBrowserTool&>(*copy);
   to.Command = Command;
   return copy;
@@ -23,7 +23,7 @@ void TBrowserTool::InitDefaults() {
   RightClickEnds = false;
   EscEnds = false;
   AllowedEvents[6] = false;  // keystroke events 3100..3867
-  IconIndex = core::tb_Browser_Activate;
+  IconIndex = resources::tb_Browser_Activate;
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,9 +1,9 @@
 #include "tools/command/t_cdplayer.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TCDPlayerTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TCDPlayerTool>();
+tool::ToolPtr TCDPlayerTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TCDPlayerTool>();
   return copy;
 }
 
@@ -12,4 +12,4 @@ void TCDPlayerTool::InitDefaults() {
   HelpName = "CD";
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,11 +1,11 @@
 #include "tools/command/t_changeconfig.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TChangeConfigTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TChangeConfigTool>();
+tool::ToolPtr TChangeConfigTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TChangeConfigTool>();
   return copy;
 }
 
@@ -19,8 +19,8 @@ void TChangeConfigTool::InitDefaults() {
   HelpName = "ChgConfig";
   RightClickEnds = false;
   EscEnds = false;
-  IconIndex = core::tb_Profile;
-  MenuIconIndex = core::tb_Profile;
+  IconIndex = resources::tb_Profile;
+  MenuIconIndex = resources::tb_Profile;
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,11 +1,11 @@
 #include "tools/command/t_clipboard.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TClipboardTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TClipboardTool>();
+tool::ToolPtr TClipboardTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TClipboardTool>();
   return copy;
 }
 
@@ -17,7 +17,7 @@ void TClipboardTool::InitDefaults() {
   ShortCaption = "Clipboard";
   PropertiesCaption = "Clipboard Properties";
   HelpName = "Clipboard";
-  IconIndex = core::tb_Clipboard;
+  IconIndex = resources::tb_Clipboard;
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,9 +1,9 @@
 #include "tools/command/t_dvdplayer.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TDVDPlayerTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TDVDPlayerTool>();
+tool::ToolPtr TDVDPlayerTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TDVDPlayerTool>();
   return copy;
 }
 
@@ -11,4 +11,4 @@ void TDVDPlayerTool::InitDefaults() {
   TPlayertool::InitDefaults();
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -4,13 +4,13 @@
 #pragma once
 #include "tools/command/t_player.h"
 
-namespace tools {
+namespace tools::command {
 
 class TDVDPlayerTool : public TPlayertool {
  public:
   std::string_view ClassName() const override { return "TDVDPlayerTool"; }
-  core::ToolPtr Clone() const override;
+  tool::ToolPtr Clone() const override;
   void InitDefaults() override;
 };
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,11 +1,11 @@
 #include "tools/command/t_help.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr THelpTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<THelpTool>();
+tool::ToolPtr THelpTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<THelpTool>();
   return copy;
 }
 
@@ -19,7 +19,7 @@ void THelpTool::InitDefaults() {
   Configurable = false;
   RightClickEnds = false;
   EscEnds = false;
-  IconIndex = core::tb_Help;
+  IconIndex = resources::tb_Help;
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -2,15 +2,15 @@
 // Its identity is all it has yet: its settings, properties dialog and
 // behaviour arrive with the launch, profile-change and other simple tools.
 #pragma once
-#include "core/T_tool.h"
+#include "tool/T_tool.h"
 
-namespace tools {
+namespace tools::command {
 
-class THelpTool : public core::TTool {
+class THelpTool : public tool::TTool {
  public:
   std::string_view ClassName() const override { return "THelpTool"; }
-  core::ToolPtr Clone() const override;
+  tool::ToolPtr Clone() const override;
   void InitDefaults() override;
 };
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,11 +1,11 @@
 #include "tools/command/t_keybd.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TKeybdTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TKeybdTool>();
+tool::ToolPtr TKeybdTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TKeybdTool>();
   auto& to = static_cast<TKeybdTool&>(*copy);
   to.KeyboardType = KeyboardType;
   to.DisplayKeystrokes = DisplayKeystrokes;
@@ -24,7 +24,7 @@ void TKeybdTool::InitDefaults() {
   KindName = "Keyboard";
   ShortCaption = "Keyboard";
   HelpName = "Keyboard";
-  IconIndex = core::tb_Keyboard;
+  IconIndex = resources::tb_Keyboard;
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -2,14 +2,14 @@
 // It holds the settings the catalogue presets; its other settings, its
 // properties dialog and its behaviour arrive with the on-screen keyboard tool.
 #pragma once
-#include "core/T_tool.h"
+#include "tool/T_tool.h"
 
-namespace tools {
+namespace tools::command {
 
-class TKeybdTool : public core::TTool {
+class TKeybdTool : public tool::TTool {
  public:
   std::string_view ClassName() const override { return "TKeybdTool"; }
-  core::ToolPtr Clone() const override;
+  tool::ToolPtr Clone() const override;
   void InitDefaults() override;
 
   int KeyboardType = 0;  // 0 standard keyboard, 1 enhanced keyboard, 2 keypad, 3 channel pad
@@ -17,4 +17,4 @@ class TKeybdTool : public core::TTool {
   int ButtonSize = 16;  // key size in pixels
 };
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,9 +1,9 @@
 #include "tools/command/t_keycommand.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TKeyCommandTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TKeyCommandTool>();
+tool::ToolPtr TKeyCommandTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TKeyCommandTool>();
   auto& to = static_cast<TKeyCommandTool&>(*copy);
   to.Command = Command;
   return copy;
@@ -23,4 +23,4 @@ void TKeyCommandTool::InitDefaults() {
   AllowedEvents[6] = false;  // keystroke events 3100..3867
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

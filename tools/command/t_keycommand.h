@@ -4,17 +4,17 @@
 #pragma once
 #include <cstdint>
 
-#include "core/T_tool.h"
+#include "tool/T_tool.h"
 
-namespace tools {
+namespace tools::command {
 
-class TKeyCommandTool : public core::TTool {
+class TKeyCommandTool : public tool::TTool {
  public:
   std::string_view ClassName() const override { return "TKeyCommandTool"; }
-  core::ToolPtr Clone() const override;
+  tool::ToolPtr Clone() const override;
   void InitDefaults() override;
 
   std::uint8_t Command = 0;  // row of the key command table, 0..9
 };
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

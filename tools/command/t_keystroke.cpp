@@ -1,9 +1,9 @@
 #include "tools/command/t_keystroke.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TKeystrokeTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TKeystrokeTool>();
+tool::ToolPtr TKeystrokeTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TKeystrokeTool>();
   return copy;
 }
 
@@ -19,4 +19,4 @@ void TKeystrokeTool::InitDefaults() {
   AllowedEvents[6] = false;  // keystroke events 3100..3867
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

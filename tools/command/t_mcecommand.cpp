@@ -1,9 +1,9 @@
 #include "tools/command/t_mcecommand.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TMCECommandTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TMCECommandTool>();
+tool::ToolPtr TMCECommandTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TMCECommandTool>();
   auto& to = static_cast<TMCECommandTool&>(*copy);
   to.Command = Command;
   return copy;
@@ -23,4 +23,4 @@ void TMCECommandTool::InitDefaults() {
   HelpName = "Wincmd";
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -4,17 +4,17 @@
 #pragma once
 #include <cstdint>
 
-#include "core/T_tool.h"
+#include "tool/T_tool.h"
 
-namespace tools {
+namespace tools::command {
 
-class TMCECommandTool : public core::TTool {
+class TMCECommandTool : public tool::TTool {
  public:
   std::string_view ClassName() const override { return "TMCECommandTool"; }
-  core::ToolPtr Clone() const override;
+  tool::ToolPtr Clone() const override;
   void InitDefaults() override;
 
   std::uint8_t Command = 0;  // row of the Media Center table, 0..30
 };
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

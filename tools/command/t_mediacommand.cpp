@@ -1,9 +1,9 @@
 #include "tools/command/t_mediacommand.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TMediaCommandTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TMediaCommandTool>();
+tool::ToolPtr TMediaCommandTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TMediaCommandTool>();
   auto& to = static_cast<TMediaCommandTool&>(*copy);
   to.Command = Command;
   return copy;
@@ -17,4 +17,4 @@ void TMediaCommandTool::InitDefaults() {
   ShortCaption = "Media";
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,9 +1,9 @@
 #include "tools/command/t_mousecommand.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TMouseCommandTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TMouseCommandTool>();
+tool::ToolPtr TMouseCommandTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TMouseCommandTool>();
   auto& to = static_cast<TMouseCommandTool&>(*copy);
   to.Command = Command;
   return copy;
@@ -24,4 +24,4 @@ void TMouseCommandTool::InitDefaults() {
   for (std::size_t c = 6; c < AllowedEvents.size(); ++c) AllowedEvents[c] = false;
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,11 +1,11 @@
 #include "tools/command/t_nextclickright.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TNextClickRightTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TNextClickRightTool>();
+tool::ToolPtr TNextClickRightTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TNextClickRightTool>();
   return copy;
 }
 
@@ -19,7 +19,7 @@ void TNextClickRightTool::InitDefaults() {
   Configurable = false;
   RightClickEnds = false;
   EscEnds = false;
-  IconIndex = core::tb_NextClickRight;
+  IconIndex = resources::tb_NextClickRight;
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

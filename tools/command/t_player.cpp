@@ -1,9 +1,9 @@
 #include "tools/command/t_player.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TPlayertool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TPlayertool>();
+tool::ToolPtr TPlayertool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TPlayertool>();
   return copy;
 }
 
@@ -12,4 +12,4 @@ void TPlayertool::InitDefaults() {
   EndsActiveTool = false;
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,9 +1,9 @@
 #include "tools/command/t_prog.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TprogTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TprogTool>();
+tool::ToolPtr TprogTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TprogTool>();
   return copy;
 }
 
@@ -17,4 +17,4 @@ void TprogTool::InitDefaults() {
   HasOwnIcon = true;
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,11 +1,11 @@
 #include "tools/command/t_quit.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TQuitTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TQuitTool>();
+tool::ToolPtr TQuitTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TQuitTool>();
   return copy;
 }
 
@@ -19,7 +19,7 @@ void TQuitTool::InitDefaults() {
   Configurable = false;
   RightClickEnds = false;
   EscEnds = false;
-  IconIndex = core::tb_Quit;
+  IconIndex = resources::tb_Quit;
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,11 +1,11 @@
 #include "tools/command/t_sound.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TSoundTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TSoundTool>();
+tool::ToolPtr TSoundTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TSoundTool>();
   return copy;
 }
 
@@ -16,7 +16,7 @@ void TSoundTool::InitDefaults() {
   KindName = "Play Sound";
   ShortCaption = "Music";
   HelpName = "Sound";
-  IconIndex = core::tb_Sound;
+  IconIndex = resources::tb_Sound;
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,11 +1,11 @@
 #include "tools/command/t_supervol.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TSuperVolTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TSuperVolTool>();
+tool::ToolPtr TSuperVolTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TSuperVolTool>();
   return copy;
 }
 
@@ -22,7 +22,7 @@ void TSuperVolTool::InitDefaults() {
   KindName = "Swivo Volume";
   ShortCaption = "Swivo Vol";
   HelpName = "SuperVol";
-  IconIndex = core::tb_MCE_AV_VolumeSuper;
+  IconIndex = resources::tb_MCE_AV_VolumeSuper;
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,11 +1,11 @@
 #include "tools/command/t_volume.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TVolumeTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TVolumeTool>();
+tool::ToolPtr TVolumeTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TVolumeTool>();
   auto& to = static_cast<TVolumeTool&>(*copy);
   to.VolumeCommand = VolumeCommand;
   return copy;
@@ -18,7 +18,7 @@ void TVolumeTool::InitDefaults() {
   KindName = "Increase Volume";
   ShortCaption = "Vol Up";
   HelpName = "Volume";
-  IconIndex = core::tb_Volume;
+  IconIndex = resources::tb_Volume;
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

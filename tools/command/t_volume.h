@@ -2,17 +2,17 @@
 // It holds the settings the catalogue presets; its other settings, its
 // properties dialog and its behaviour arrive with the volume, sound and disc playback.
 #pragma once
-#include "core/T_tool.h"
+#include "tool/T_tool.h"
 
-namespace tools {
+namespace tools::command {
 
-class TVolumeTool : public core::TTool {
+class TVolumeTool : public tool::TTool {
  public:
   std::string_view ClassName() const override { return "TVolumeTool"; }
-  core::ToolPtr Clone() const override;
+  tool::ToolPtr Clone() const override;
   void InitDefaults() override;
 
   int VolumeCommand = 0;  // 0 increase, 1 decrease, 2 mute
 };
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,9 +1,9 @@
 #include "tools/command/t_wincommand.h"
 
-namespace tools {
+namespace tools::command {
 
-core::ToolPtr TWinCommandTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TWinCommandTool>();
+tool::ToolPtr TWinCommandTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TWinCommandTool>();
   auto& to = static_cast<TWinCommandTool&>(*copy);
   to.Command = Command;
   return copy;
@@ -23,4 +23,4 @@ void TWinCommandTool::InitDefaults() {
   AllowedEvents[6] = false;  // keystroke events 3100..3867
 }
 
-}  // namespace tools
+}  // namespace tools::command::command::command::command

@@ -1,11 +1,11 @@
 #include "tools/screen/t_analogclock.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TAnalogClockTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TAnalogClockTool>();
+tool::ToolPtr TAnalogClockTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TAnalogClockTool>();
   return copy;
 }
 
@@ -20,10 +20,10 @@ void TAnalogClockTool::InitDefaults() {
   UsesToolWindow = true;
   CloseMode = 1;
   CursorId = 0xFFFF;  // -1: no cursor
-  IconIndex = core::tb_AnalogClock;
+  IconIndex = resources::tb_AnalogClock;
   WheelStepsColor = true;
   PalettesOnArrowKeys(false);
   WarnsVideoFreeze = true;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

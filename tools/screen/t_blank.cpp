@@ -1,11 +1,11 @@
 #include "tools/screen/t_blank.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TBlankTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TBlankTool>();
+tool::ToolPtr TBlankTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TBlankTool>();
   return copy;
 }
 
@@ -23,10 +23,10 @@ void TBlankTool::InitDefaults() {
   CloseMode = 1;
   BufferCount = 1;
   CursorId = 15;
-  MenuIconIndex = core::tb_Blank;
+  MenuIconIndex = resources::tb_Blank;
   WheelStepsColor = true;
   PalettesOnArrowKeys(false);
   WarnsVideoFreeze = true;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

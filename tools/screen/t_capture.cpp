@@ -1,11 +1,11 @@
 #include "tools/screen/t_capture.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TCaptureTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TCaptureTool>();
+tool::ToolPtr TCaptureTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TCaptureTool>();
   return copy;
 }
 
@@ -23,7 +23,7 @@ void TCaptureTool::InitDefaults() {
   UsesToolWindow = true;
   CloseMode = 1;
   WarnsVideoFreeze = true;
-  IconIndex = core::tb_Capture;
+  IconIndex = resources::tb_Capture;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,11 +1,11 @@
 #include "tools/screen/t_center.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TCenterTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TCenterTool>();
+tool::ToolPtr TCenterTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TCenterTool>();
   return copy;
 }
 
@@ -17,7 +17,7 @@ void TCenterTool::InitDefaults() {
   ShortCaption = "Cursor";
   HelpName = "Cursor";
   Configurable = false;
-  IconIndex = core::tb_Center;
+  IconIndex = resources::tb_Center;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,11 +1,11 @@
 #include "tools/screen/t_clear.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TClearTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TClearTool>();
+tool::ToolPtr TClearTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TClearTool>();
   return copy;
 }
 
@@ -20,7 +20,7 @@ void TClearTool::InitDefaults() {
   Configurable = false;
   RightClickEnds = false;
   EscEnds = false;
-  IconIndex = core::tb_Clear;
+  IconIndex = resources::tb_Clear;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

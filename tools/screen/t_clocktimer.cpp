@@ -1,11 +1,11 @@
 #include "tools/screen/t_clocktimer.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TClockTimerTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TClockTimerTool>();
+tool::ToolPtr TClockTimerTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TClockTimerTool>();
   auto& to = static_cast<TClockTimerTool&>(*copy);
   to.ClockMode = ClockMode;
   return copy;
@@ -24,7 +24,7 @@ void TClockTimerTool::InitDefaults() {
   CloseMode = 1;
   BufferCount = 2;
   CursorId = 15;
-  IconIndex = core::tb_Timer;
+  IconIndex = resources::tb_Timer;
   WheelStepsColor = true;
   PalettesOnArrowKeys(false);
   WarnsVideoFreeze = true;
@@ -36,13 +36,13 @@ void TClockTimerTool::ApplySettings() {
     Description = KindName = BaseKindName = "Countdown Timer";
     ShortCaption = "Timer";
     HelpName = "Timer";
-    IconIndex = core::tb_Timer;
+    IconIndex = resources::tb_Timer;
   } else {
     Description = KindName = BaseKindName = "Digital Clock";
     ShortCaption = "Clock";
     HelpName = "DClock";
-    IconIndex = core::tb_Clock;
+    IconIndex = resources::tb_Clock;
   }
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

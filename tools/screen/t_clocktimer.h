@@ -2,18 +2,18 @@
 // It holds the settings the catalogue presets; its other settings, its
 // properties dialog and its behaviour arrive with the clocks and timers.
 #pragma once
-#include "core/T_tool.h"
+#include "tool/T_tool.h"
 
-namespace tools {
+namespace tools::screen {
 
-class TClockTimerTool : public core::TTool {
+class TClockTimerTool : public tool::TTool {
  public:
   std::string_view ClassName() const override { return "TClockTimerTool"; }
-  core::ToolPtr Clone() const override;
+  tool::ToolPtr Clone() const override;
   void InitDefaults() override;
   void ApplySettings() override;
 
   int ClockMode = 1;  // 0 digital clock, 1 countdown timer
 };
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

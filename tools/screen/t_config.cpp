@@ -1,11 +1,11 @@
 #include "tools/screen/t_config.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TConfigTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TConfigTool>();
+tool::ToolPtr TConfigTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TConfigTool>();
   return copy;
 }
 
@@ -22,7 +22,7 @@ void TConfigTool::InitDefaults() {
   EscEnds = false;
   HideEditor = false;
   CloseMode = 0;
-  IconIndex = core::tb_Configure;
+  IconIndex = resources::tb_Configure;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

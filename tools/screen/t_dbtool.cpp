@@ -1,9 +1,9 @@
 #include "tools/screen/t_dbtool.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TDBTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TDBTool>();
+tool::ToolPtr TDBTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TDBTool>();
   return copy;
 }
 
@@ -23,4 +23,4 @@ void TDBTool::InitDefaults() {
   WindowMode = 1;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,9 +1,9 @@
 #include "tools/screen/t_draw.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TDrawTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TDrawTool>();
+tool::ToolPtr TDrawTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TDrawTool>();
   return copy;
 }
 
@@ -23,4 +23,4 @@ void TDrawTool::InitDefaults() {
   PalettesOnArrowKeys(true);
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

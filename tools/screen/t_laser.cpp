@@ -1,11 +1,11 @@
 #include "tools/screen/t_laser.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TLaserTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TLaserTool>();
+tool::ToolPtr TLaserTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TLaserTool>();
   return copy;
 }
 
@@ -17,8 +17,8 @@ void TLaserTool::InitDefaults() {
   HelpName = "Laser";
   Configurable = false;
   HasOwnIcon = false;
-  IconIndex = core::tb_Laser;
-  MenuIconIndex = core::tb_Laser;
+  IconIndex = resources::tb_Laser;
+  MenuIconIndex = resources::tb_Laser;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -4,13 +4,13 @@
 #pragma once
 #include "tools/screen/t_sprite.h"
 
-namespace tools {
+namespace tools::screen {
 
 class TLaserTool : public TSpriteTool {
  public:
   std::string_view ClassName() const override { return "TLaserTool"; }
-  core::ToolPtr Clone() const override;
+  tool::ToolPtr Clone() const override;
   void InitDefaults() override;
 };
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

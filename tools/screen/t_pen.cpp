@@ -1,9 +1,9 @@
 #include "tools/screen/t_pen.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TPenTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TPenTool>();
+tool::ToolPtr TPenTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TPenTool>();
   auto& to = static_cast<TPenTool&>(*copy);
   to.InkColor = InkColor;
   to.InkWidth = InkWidth;
@@ -32,4 +32,4 @@ void TPenTool::InitDefaults() {
   WindowMode = 0;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,9 +1,9 @@
 #include "tools/screen/t_powershape.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TPowerShapeTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TPowerShapeTool>();
+tool::ToolPtr TPowerShapeTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TPowerShapeTool>();
   return copy;
 }
 
@@ -14,4 +14,4 @@ void TPowerShapeTool::InitDefaults() {
   HelpName = "Powershape";
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,11 +1,11 @@
 #include "tools/screen/t_screensaver.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TScreenSaverTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TScreenSaverTool>();
+tool::ToolPtr TScreenSaverTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TScreenSaverTool>();
   return copy;
 }
 
@@ -18,7 +18,7 @@ void TScreenSaverTool::InitDefaults() {
   PropertiesCaption = "ScreenSaver Properties";
   HelpName = "Scrnsavr";
   AllowedEvents[8] = false;  // swipes and shakes 3020..3081
-  IconIndex = core::tb_ScreenSaver;
+  IconIndex = resources::tb_ScreenSaver;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,11 +1,11 @@
 #include "tools/screen/t_shape.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TShapeTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TShapeTool>();
+tool::ToolPtr TShapeTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TShapeTool>();
   return copy;
 }
 
@@ -14,7 +14,7 @@ void TShapeTool::InitDefaults() {
   KindName = "Geometric Pointer";
   PropertiesCaption = "Geometric Pointer Properties";
   HelpName = "Shapes";
-  MenuIconIndex = core::tb_Shape;
+  MenuIconIndex = resources::tb_Shape;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -4,13 +4,13 @@
 #pragma once
 #include "tools/screen/t_shapewindow.h"
 
-namespace tools {
+namespace tools::screen {
 
 class TShapeTool : public TShapeWindowTool {
  public:
   std::string_view ClassName() const override { return "TShapeTool"; }
-  core::ToolPtr Clone() const override;
+  tool::ToolPtr Clone() const override;
   void InitDefaults() override;
 };
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

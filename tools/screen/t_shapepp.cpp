@@ -1,9 +1,9 @@
 #include "tools/screen/t_shapepp.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TShapeppTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TShapeppTool>();
+tool::ToolPtr TShapeppTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TShapeppTool>();
   return copy;
 }
 
@@ -14,4 +14,4 @@ void TShapeppTool::InitDefaults() {
   HelpName = "PowerPointer";
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

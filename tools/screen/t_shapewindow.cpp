@@ -1,6 +1,6 @@
 #include "tools/screen/t_shapewindow.h"
 
-namespace tools {
+namespace tools::screen {
 
 void TShapeWindowTool::InitDefaults() {
   ShrinkMediaCenter = true;
@@ -19,4 +19,4 @@ void TShapeWindowTool::InitDefaults() {
   WarnsVideoFreeze = true;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

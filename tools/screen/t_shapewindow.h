@@ -2,13 +2,13 @@
 // An abstract base: no profile or catalogue creates it. What its kinds share
 // beyond these defaults arrives with the shape and spotlight tools.
 #pragma once
-#include "core/T_tool.h"
+#include "tool/T_tool.h"
 
-namespace tools {
+namespace tools::screen {
 
-class TShapeWindowTool : public core::TTool {
+class TShapeWindowTool : public tool::TTool {
  public:
   void InitDefaults() override;
 };
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,6 +1,6 @@
 #include "tools/screen/t_show.h"
 
-namespace tools {
+namespace tools::screen {
 
 void TShowTool::InitDefaults() {
   ShrinkMediaCenter = true;
@@ -17,4 +17,4 @@ void TShowTool::InitDefaults() {
   AllowedEvents[15] = true;  // pictures may sit on drawing-board pages
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -2,13 +2,13 @@
 // An abstract base: no profile or catalogue creates it. What its kinds share
 // beyond these defaults arrives with the image and movie tools.
 #pragma once
-#include "core/T_tool.h"
+#include "tool/T_tool.h"
 
-namespace tools {
+namespace tools::screen {
 
-class TShowTool : public core::TTool {
+class TShowTool : public tool::TTool {
  public:
   void InitDefaults() override;
 };
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,11 +1,11 @@
 #include "tools/screen/t_showbitmap.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TShowBitmapTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TShowBitmapTool>();
+tool::ToolPtr TShowBitmapTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TShowBitmapTool>();
   return copy;
 }
 
@@ -16,7 +16,7 @@ void TShowBitmapTool::InitDefaults() {
   ShortCaption = "Image";
   PropertiesCaption = "Image Properties";
   HelpName = "DImage";
-  IconIndex = core::tb_BMP;
+  IconIndex = resources::tb_BMP;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

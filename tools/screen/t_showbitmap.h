@@ -4,13 +4,13 @@
 #pragma once
 #include "tools/screen/t_show.h"
 
-namespace tools {
+namespace tools::screen {
 
 class TShowBitmapTool : public TShowTool {
  public:
   std::string_view ClassName() const override { return "TShowBitmapTool"; }
-  core::ToolPtr Clone() const override;
+  tool::ToolPtr Clone() const override;
   void InitDefaults() override;
 };
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,11 +1,11 @@
 #include "tools/screen/t_showvideo.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TShowVideoTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TShowVideoTool>();
+tool::ToolPtr TShowVideoTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TShowVideoTool>();
   return copy;
 }
 
@@ -16,7 +16,7 @@ void TShowVideoTool::InitDefaults() {
   ShortCaption = "Play Movie";
   PropertiesCaption = "Movie Properties";
   HelpName = "Movie";
-  IconIndex = core::tb_Video;
+  IconIndex = resources::tb_Video;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

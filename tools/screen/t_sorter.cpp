@@ -1,11 +1,11 @@
 #include "tools/screen/t_sorter.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TSorterTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TSorterTool>();
+tool::ToolPtr TSorterTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TSorterTool>();
   return copy;
 }
 
@@ -18,7 +18,7 @@ void TSorterTool::InitDefaults() {
   RightClickEnds = false;
   EscEnds = false;
   CloseMode = 0;
-  IconIndex = core::tb_Pen;
+  IconIndex = resources::tb_Pen;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,11 +1,11 @@
 #include "tools/screen/t_sprite.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TSpriteTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TSpriteTool>();
+tool::ToolPtr TSpriteTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TSpriteTool>();
   return copy;
 }
 
@@ -19,7 +19,7 @@ void TSpriteTool::InitDefaults() {
   PropertiesCaption = "Clipart Pointer Properties";
   HelpName = "Clipart";
   HasOwnIcon = true;
-  MenuIconIndex = core::tb_Sprite;
+  MenuIconIndex = resources::tb_Sprite;
   UsesToolWindow = true;
   CloseMode = 1;
   BufferCount = 1;
@@ -27,4 +27,4 @@ void TSpriteTool::InitDefaults() {
   WarnsVideoFreeze = true;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,11 +1,11 @@
 #include "tools/screen/t_sublim.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TSublimTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TSublimTool>();
+tool::ToolPtr TSublimTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TSublimTool>();
   return copy;
 }
 
@@ -20,7 +20,7 @@ void TSublimTool::InitDefaults() {
   HelpName = "Sublim";
   UsesToolWindow = false;
   CursorId = 15;
-  IconIndex = core::tb_Sublim;
+  IconIndex = resources::tb_Sublim;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,11 +1,11 @@
 #include "tools/screen/t_ticker.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TTickerTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TTickerTool>();
+tool::ToolPtr TTickerTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TTickerTool>();
   return copy;
 }
 
@@ -22,8 +22,8 @@ void TTickerTool::InitDefaults() {
   CloseMode = 1;
   BufferCount = 2;
   CursorId = 15;
-  IconIndex = core::tb_Ticker;
+  IconIndex = resources::tb_Ticker;
   WarnsVideoFreeze = true;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

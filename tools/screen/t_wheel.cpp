@@ -1,11 +1,11 @@
 #include "tools/screen/t_wheel.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TWheelTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TWheelTool>();
+tool::ToolPtr TWheelTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TWheelTool>();
   return copy;
 }
 
@@ -24,7 +24,7 @@ void TWheelTool::InitDefaults() {
   EscEnds = false;
   AllowedEvents[9] = false;  // hotspots 3090..3097
   CloseMode = 0;
-  IconIndex = core::tb_UpDownArrow;
+  IconIndex = resources::tb_UpDownArrow;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -2,15 +2,15 @@
 // Its identity is all it has yet: its settings, properties dialog and
 // behaviour arrive with the pointers.
 #pragma once
-#include "core/T_tool.h"
+#include "tool/T_tool.h"
 
-namespace tools {
+namespace tools::screen {
 
-class TWheelTool : public core::TTool {
+class TWheelTool : public tool::TTool {
  public:
   std::string_view ClassName() const override { return "TWheelTool"; }
-  core::ToolPtr Clone() const override;
+  tool::ToolPtr Clone() const override;
   void InitDefaults() override;
 };
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,11 +1,11 @@
 #include "tools/screen/t_window.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TWindowTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TWindowTool>();
+tool::ToolPtr TWindowTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TWindowTool>();
   return copy;
 }
 
@@ -14,7 +14,7 @@ void TWindowTool::InitDefaults() {
   KindName = "Spotlight";
   PropertiesCaption = "Spotlight Properties";
   HelpName = "Spotlite";
-  MenuIconIndex = core::tb_Spotlight;
+  MenuIconIndex = resources::tb_Spotlight;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,11 +1,11 @@
 #include "tools/screen/t_wordstamp.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TWordStampTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TWordStampTool>();
+tool::ToolPtr TWordStampTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TWordStampTool>();
   auto& to = static_cast<TWordStampTool&>(*copy);
   to.PowerText = PowerText;
   return copy;
@@ -24,9 +24,9 @@ void TWordStampTool::InitDefaults() {
   BufferCount = 0;
   CloseMode = 1;
   CursorId = 27;
-  IconIndex = core::tb_Wordstamp;
+  IconIndex = resources::tb_Wordstamp;
   WindowMode = 0;
   WarnsVideoFreeze = true;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,11 +1,11 @@
 #include "tools/screen/t_zoom.h"
 
-#include "core/stock_icons.h"
+#include "resources/stock_icons.h"
 
-namespace tools {
+namespace tools::screen {
 
-core::ToolPtr TZoomTool::Clone() const {
-  core::ToolPtr copy = core::MakeTool<TZoomTool>();
+tool::ToolPtr TZoomTool::Clone() const {
+  tool::ToolPtr copy = tool::MakeTool<TZoomTool>();
   return copy;
 }
 
@@ -22,8 +22,8 @@ void TZoomTool::InitDefaults() {
   CloseMode = 1;
   CursorId = 5;
   WarnsVideoFreeze = true;
-  MenuIconIndex = core::tb_Zoom;
-  IconIndex = core::tb_Zoom2x;
+  MenuIconIndex = resources::tb_Zoom;
+  IconIndex = resources::tb_Zoom2x;
 }
 
-}  // namespace tools
+}  // namespace tools::screen::screen::screen::screen

@@ -1,0 +1,10 @@
+#include "app/core_links.h"
+
+namespace app {
+
+CoreLinks& Links() {
+  static CoreLinks links;
+  return links;
+}
+
+}  // namespace app

@@ -1,0 +1,146 @@
+#include "apps/velmora_sim/sim_commands.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/install_subsystems.h"
+#include "app/F_main.h"
+#include "profile/profile.h"
+#include "gfx/codecs/image_file.h"
+#include "triggers/a_trigger.h"
+#include "platform/sim/sim_process.h"
+
+namespace velmora_sim {
+namespace sim = platform::sim;
+
+namespace {
+
+int mainProcess = -1;
+
+// Runs code of the main program inside its own process.
+template <class F>
+void InMainProgram(sim::SimDesktop& desktop, const F& f) {
+  sim::SimProcess* p = desktop.Process(mainProcess);
+  if (!p) {
+    desktop.trace().Add("script", "the main program is not running");
+    return;
+  }
+  platform::ScopedPlatform bind(*p);
+  f();
+}
+
+std::string Rest(const sim::ScriptLine& line, std::size_t from) {
+  std::string out;
+  for (std::size_t i = from; i < line.words.size(); ++i) out += (out.empty() ? "" : " ") + line.words[i];
+  return out;
+}
+
+}  // namespace
+
+void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, kinhook::sim::SimHookLibrary& hooks) {
+  // The program entry's part: the catalogue's kinds and steps join the core.
+  app::InstallSubsystems(hooks);
+  desktop.RegisterProgram("Velmora.exe", [&desktop](sim::SimProcess& p) {
+    bool first = mainProcess < 0;
+    if (first) {
+      mainProcess = p.id();
+      // When the script has nothing more to say, the program is closed as a
+      // user would close it, so every run ends with the shutdown order.
+      p.onTimelineEnd = [&desktop] {
+        if (auto w = desktop.FindWindow("TMainForm", "")) desktop.Post(-1, w, {app::QuitMessage, 1, 0});
+      };
+    }
+    int code = app::VelmoraProgram();
+    if (first) mainProcess = -1;
+    return code;
+  });
+  script.AddCommand("second-copy", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    d.RunProgram("Velmora.exe", {line.words.begin() + 1, line.words.end()});
+  });
+  script.AddCommand("quit", [](sim::SimDesktop& d, const sim::ScriptLine&) {
+    if (auto w = d.FindWindow("TMainForm", "")) d.Post(-1, w, {app::QuitMessage, 1, 0});
+  });
+  script.AddCommand("fire", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    auto code = line.words.size() > 1 ? sim::ParseScriptNumber(line.words[1]) : std::nullopt;
+    if (!code) return d.trace().Add("script", "fire CODE");
+    InMainProgram(d, [&] { triggers::FireEvent(static_cast<int>(*code)); });
+  });
+  script.AddCommand("load-profile", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    std::string path = Rest(line, 1);
+    InMainProgram(d, [&] { profile::ChangeProfile(path, 2); });
+  });
+  script.AddCommand("save-profile", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    std::string path = Rest(line, 1);
+    InMainProgram(d, [&] {
+      if (!path.empty()) profile::ProfilePath = path;
+      profile::SaveProfile();
+    });
+  });
+  script.AddCommand("triggers", [](sim::SimDesktop& d, const sim::ScriptLine&) {
+    InMainProgram(d, [&] {
+      for (int code = 1; code <= triggers::MaxEventCode; ++code) {
+        triggers::TTrigger* t = triggers::TriggerAt(code);
+        if (!t) continue;
+        std::string cls = t->Tool ? std::string(t->Tool->ClassName()) : "-";
+        std::string cap = t->Tool ? t->Tool->UCap : "";
+        d.trace().Add("trigger", std::to_string(code) + " " + cls + " \"" + cap + "\" " + std::to_string(t->ButtonMode));
+      }
+    });
+  });
+  script.AddCommand("answer", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    // answer FORM-OR-DIALOG CONTROL|RESULT [TEXT]: queued for the next modal run
+    // of that form or dialog.
+    if (line.words.size() < 3) return d.trace().Add("script", "answer FORM-OR-DIALOG CONTROL|RESULT [TEXT]");
+    d.QueueAnswer({line.words[1], line.words[2], Rest(line, 3)});
+  });
+  script.AddCommand("click-control", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    if (line.words.size() < 3) return d.trace().Add("script", "click-control FORM CONTROL");
+    sim::SimForm* form = d.FindForm(line.words[1]);
+    if (!form) return d.trace().Add("script", "no form " + line.words[1]);
+    sim::SimProcess* p = d.Process(form->process);
+    platform::ScopedPlatform bind(*p);
+    sim::ClickControl(d, *form, line.words[2]);
+  });
+  script.AddCommand("dump-form", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    if (line.words.size() < 3) return d.trace().Add("script", "dump-form NAME FILE.png");
+    sim::SimForm* form = d.FindForm(line.words[1]);
+    if (!form) return d.trace().Add("script", "no form " + line.words[1]);
+    if (!gfx::codecs::writePngFile(line.words[2], sim::RenderForm(d, *form)))
+      d.trace().Add("script", "cannot write " + line.words[2]);
+  });
+  script.AddCommand("profile-command", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    // The editor's profile commands through their dialogs.
+    std::string what = line.words.size() > 1 ? line.words[1] : "";
+    InMainProgram(d, [&] {
+      if (what == "new") profile::NewProfile();
+      else if (what == "open") profile::OpenProfile();
+      else if (what == "save") profile::SaveWithMode(3);
+      else if (what == "save-as") profile::SaveWithMode(1);
+      else d.trace().Add("script", "profile-command new|open|save|save-as");
+    });
+  });
+  script.AddCommand("file", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    // file WINDOWS-PATH HOST-PATH: copies a fixture onto the simulated drive.
+    if (line.words.size() < 3) return d.trace().Add("script", "file WINDOWS-PATH HOST-PATH");
+    std::string host = d.HostPath(line.words[1]);
+    std::filesystem::create_directories(std::filesystem::path(host).parent_path());
+    std::error_code ec;
+    std::filesystem::copy_file(line.words[2], host, std::filesystem::copy_options::overwrite_existing, ec);
+    if (ec) d.trace().Add("script", "cannot copy " + line.words[2]);
+  });
+}
+
+int RunScript(sim::SimDesktop& desktop, sim::ScriptTimeline& script) {
+  desktop.SetTimeline(&script);
+  int code = desktop.RunProgram("Velmora.exe", script.programArguments);
+  // Whatever the program left undone in the script still runs, against a
+  // desktop without it (a second copy started after the first ended, say).
+  while (desktop.StepTimeline()) {
+  }
+  desktop.SetTimeline(nullptr);
+  return code;
+}
+
+}  // namespace velmora_sim

@@ -1,0 +1,145 @@
+#include "resources/A_resrce.h"
+
+#include <cstdlib>
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/core_links.h"
+#include "tool/image_slots.h"
+#include "resources/resource_lists.h"
+#include "resources/resource_names.h"
+#include "gfx/codecs/bmp.h"
+#include "forms/f_msgform.h"
+#include "gfx/codecs/ico.h"
+
+namespace resources {
+namespace {
+
+platform::ProgramResources* source = nullptr;
+std::map<std::string, gfx::Bitmap, std::less<>> pictures;
+std::map<int, ScreenCursorImage> cursors;
+
+void LoadCursor(int id, std::string_view name) {
+  ScreenCursorImage c;
+  c.handle = source->LoadCursor(name);
+  if (!c.handle) return;  // no cursor: the tool window keeps the one it has
+  if (auto file = source->CursorFile(name)) {
+    if (auto frames = gfx::codecs::decodeIconFile(*file); frames && !frames->empty()) {
+      c.image = std::move(frames->front().image);
+      c.alpha = std::move(frames->front().alpha);
+      c.hotspot = {frames->front().hotspot.x, frames->front().hotspot.y};
+    }
+  }
+  cursors[id] = std::move(c);
+}
+
+void LoadCursors() {
+  cursors.clear();
+  for (const auto& entry : FixedCursors) LoadCursor(entry.id, entry.name);
+  for (const auto& family : CursorFamilies)
+    for (std::size_t c = 0; c < StockColors.size(); ++c)
+      LoadCursor(family.base + static_cast<int>(c),
+                 std::string(family.prefix) + "_" + std::string(StockColors[c].name));
+}
+
+}  // namespace
+
+namespace {
+
+std::map<std::string, gfx::Bitmap, std::less<>> iconPictures;
+
+// An icon as a picture for the forms: its 32-pixel frame (or the nearest)
+// laid over the dialog face, since a form's picture has no alpha of its own.
+const gfx::Bitmap* IconPicture(std::string_view name) {
+  if (auto it = iconPictures.find(name); it != iconPictures.end()) return &it->second;
+  gfx::Bitmap picture;
+  if (source) {
+    if (auto file = source->IconFile(name)) {
+      if (auto frames = gfx::codecs::decodeIconFile(*file); frames && !frames->empty()) {
+        const gfx::codecs::IconFrame* best = &frames->front();
+        for (const auto& f : *frames)
+          if (std::abs(f.image.width() - 32) < std::abs(best->image.width() - 32)) best = &f;
+        constexpr gfx::Color face = gfx::rgb(212, 208, 200);
+        picture = best->image;
+        for (int y = 0; y < picture.height(); ++y)
+          for (int x = 0; x < picture.width(); ++x) {
+            std::size_t i = static_cast<std::size_t>(y) * static_cast<std::size_t>(picture.width()) +
+                            static_cast<std::size_t>(x);
+            int a = i < best->alpha.size() ? best->alpha[i] : 255;
+            gfx::Color c = picture.pixel(x, y);
+            auto mix = [&](int fg, int bg) { return (fg * a + bg * (255 - a) + 127) / 255; };
+            picture.setPixel(x, y,
+                             gfx::rgb(mix(gfx::redOf(c), gfx::redOf(face)), mix(gfx::greenOf(c), gfx::greenOf(face)),
+                                      mix(gfx::blueOf(c), gfx::blueOf(face))));
+          }
+      }
+    }
+  }
+  return &iconPictures.emplace(std::string(name), std::move(picture)).first->second;
+}
+
+}  // namespace
+
+void InstallResources(platform::ProgramResources& from) {
+  source = &from;
+  iconPictures.clear();
+  forms::FindPicture = IconPicture;
+  app::Links().loadResources = LoadResources;
+  app::Links().loadGraphics = LoadGraphics;
+  app::Links().freeResources = FreeResources;
+  tool::DrawPreviewSlot = DrawToolPreview;
+  tool::DrawIconSlots = DrawToolIcons;
+}
+
+gfx::Bitmap LoadResourceBitmap(std::string_view name) {
+  gfx::Bitmap b;
+  if (!source) return b;
+  if (auto bytes = source->BitmapFile(name)) {
+    if (!gfx::codecs::decodeBmp(*bytes, b)) b = gfx::Bitmap();
+  }
+  return b;
+}
+
+const gfx::Bitmap& Picture(std::string_view name) {
+  static const gfx::Bitmap kNone;
+  auto it = pictures.find(name);
+  return it == pictures.end() ? kNone : it->second;
+}
+
+const ScreenCursorImage* ScreenCursor(int id) {
+  auto it = cursors.find(id);
+  return it == cursors.end() ? nullptr : &it->second;
+}
+
+platform::IconHandle ApplicationIcon(bool enabled, int size) {
+  if (!source) return {};
+  return source->LoadIcon(enabled ? EnabledIconName : DisabledIconName, size);
+}
+
+void LoadResources() {
+  pictures.clear();
+  for (std::string_view name : PictureNames) pictures.emplace(std::string(name), LoadResourceBitmap(name));
+  LoadCursors();
+  LoadEventList();
+  LoadPointerList();
+  LoadAutoshapeList(Picture("bm_Autoshapes"));
+}
+
+void LoadGraphics() {
+  LoadButtonLists();
+  LoadPreviewList(Picture("bm_Thumbnail_Missing"));
+  LoadSwatchList();
+  tool::ResetImageSlots(StockIconCount, PreviewList().count());
+}
+
+void FreeResources() {
+  FreeGraphicsLists();
+  pictures.clear();
+  cursors.clear();
+  // The pointer pictures go last: a clipart tool may still hold an index.
+  FreeResourceLists();
+}
+
+}  // namespace resources

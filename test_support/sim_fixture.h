@@ -1,0 +1,61 @@
+// Test support: a fresh simulated desktop per test with the main program's
+// process bound, and a timeline made of lambdas.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/F_main.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_process.h"
+
+namespace test_support {
+
+std::string MakeTempFolder();
+
+class LambdaTimeline final : public platform::sim::Timeline {
+ public:
+  void At(std::uint64_t due, std::function<void()> action) { items_.push_back({due, std::move(action)}); }
+  std::optional<std::uint64_t> NextDue() override {
+    if (next_ >= items_.size()) return std::nullopt;
+    return items_[next_].first;
+  }
+  void RunNext(platform::sim::SimDesktop&) override { items_[next_++].second(); }
+
+ private:
+  std::vector<std::pair<std::uint64_t, std::function<void()>>> items_;
+  std::size_t next_ = 0;
+};
+
+// A desktop and the main program's process, bound as the current platform.
+class SimTest : public ::testing::Test {
+ protected:
+  explicit SimTest(platform::sim::DesktopOptions options = {});
+  ~SimTest() override;
+
+  platform::sim::SimDesktop& desktop() { return *desktop_; }
+  platform::sim::SimProcess& process() { return *process_; }
+  platform::sim::Trace& trace() { return desktop_->trace(); }
+  // Writes a file onto the simulated drive.
+  void WriteFile(const std::string& windowsPath, const std::string& content);
+  std::string ReadFile(const std::string& windowsPath);
+  // Creates the control window and runs the start-up sequence, as far as the
+  // message loop (without entering it).
+  void StartProgram(std::vector<std::string> args = {});
+  // A foreign program with one visible window.
+  platform::WindowHandle ForeignWindow(const std::string& cls, platform::Rect bounds);
+
+  std::string root_;
+
+ private:
+  std::unique_ptr<platform::sim::SimDesktop> desktop_;
+  platform::sim::SimProcess* process_ = nullptr;
+  std::unique_ptr<platform::ScopedPlatform> bind_;
+};
+
+}  // namespace test_support

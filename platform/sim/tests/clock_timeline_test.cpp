@@ -67,7 +67,7 @@ TEST(VirtualClock, TickCountWrapsAtThirtyTwoBitsWhileTimersKeepTheirPeriod) {
   d.main.SetTimer(w, 1, 0x140);
   d.desk.AdvanceBy(0x180);
   EXPECT_EQ(d.main.TickCount(), 0x80u);
-  EXPECT_EQ(TickDiff(d.main.TickCount(), o.startTick), 0x180);
+  EXPECT_EQ(base::TickDiff(d.main.TickCount(), o.startTick), 0x180);
   // The timer fell due across the wrap, once, on time.
   EXPECT_EQ(rec.TimesOf(msg::Timer), (std::vector<std::uint64_t>{0x140}));
 }

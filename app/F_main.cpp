@@ -3,87 +3,81 @@
 #include <memory>
 #include <string>
 
-#include "base/strings.h"
-#include "forms/A_msg.h"
-#include "session/A_paths.h"
-#include "session/A_prefs.h"
-#include "session/command_line.h"
-#include "app/core_links.h"
-#include "forms/f_splash.h"
-#include "app/hook_library.h"
+#include "app/app_state.h"
 #include "app/hook_state.h"
-#include "tool/image_slots.h"
-#include "profile/profile.h"
-#include "session/screen_metrics.h"
-#include "resources/stock_icons.h"
-#include "text/texts.h"
-#include "triggers/a_trigger.h"
+#include "base/strings.h"
+#include "base/ticks.h"
+#include "catalogue/T_factory.h"
+#include "forms/A_msg.h"
+#include "forms/f_form.h"
+#include "forms/f_splash.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
+#include "profile/profile.h"
+#include "session/A_prefs.h"
+#include "session/command_line.h"
+#include "session/program_window.h"
+#include "session/screen_metrics.h"
+#include "session/session_state.h"
+#include "text/help_files.h"
+#include "tool/T_tool.h"
+#include "tool/tool_state.h"
+#include "triggers/a_trigger.h"
 
 namespace app {
-
-platform::WindowHandle ControlWindowHandle;
-bool Starting = false;
-bool Closing = false;
-bool StartupComplete = false;
-bool SystemShuttingDown = false;
-bool BatchMode = false;
-tool::ToolId PendingActivation = 0;
-platform::Tick PendingActivationTime = 0;
-int PendingCommand = 0;
-platform::Tick PendingCommandTime = 0;
-platform::WindowHandle LastForeignWindow;
-bool RemoteOpened = false;
-std::uint32_t CloseKeyboardMessage = 0;
-
 namespace {
 
 constexpr std::uint32_t FastTimerId = 1;
 constexpr std::uint32_t SecondTimerId = 2;
-constexpr const char* ComponentName = "Tavric_Orvanta_Nimbra20050524";
-
-bool timersEnabled = false;
 
 platform::WindowSystem& Win() { return platform::os().windows(); }
 platform::Tick Now() { return platform::os().clock().TickCount(); }
+platform::WindowHandle ControlWindowHandle() { return session::State().ControlWindowHandle; }
 
-void Label(const char* text) {
-  if (session::CommandLine.debugOutput) platform::os().diagnostics().DebugOutput(text);
+void DebugLine(const std::string& text) {
+  if (session::CommandLine().debugOutput) platform::os().diagnostics().DebugOutput(text);
 }
 
 void Note(std::string_view category, const std::string& text) {
   platform::os().diagnostics().Note(category, text);
 }
 
-template <class F>
-void Run(const F& step) {
-  if (step) step();
+// A labelled step of start-up: the label, then the work the rooms registered.
+// A step whose room is not part of the program yet says so.
+void Step(const char* label) {
+  DebugLine(label);
+  if (!State().steps.Run(label)) DebugLine(std::string(label) + " (no room linked)");
+}
+
+// A step that by design only writes its label.
+void LabelOnly(const char* label) { DebugLine(label); }
+
+// A step without a label of its own (the shutdown steps, the tips).
+void Unlabelled(const char* step) {
+  if (!State().steps.Run(step)) DebugLine(std::string(step) + " (no room linked)");
 }
 
 void Dispatch(std::int64_t code) { triggers::FireEvent(static_cast<int>(code)); }
 
-// Code 106: end the active tool, then let the shared tool window go.
+// Code 106: end the active tool. (Releasing the shared tool window, after the
+// drawing board has stored its page, joins here with the tool window.)
 void ExitToolWindows() {
-  if (Links().exitToolWindows) {
-    Links().exitToolWindows();
-    return;
-  }
-  if (tool::ActiveTool) tool::ActiveTool->Deactivate();
-  Run(Links().releaseSharedToolWindow);
+  if (tool::TTool* t = tool::ActiveTool()) t->Deactivate();
 }
 
 bool PendingActivationDueSoon() {
-  if (!PendingActivation || !tool::FindTool(PendingActivation)) return false;
-  return base::TickDiff(PendingActivationTime, Now() + 1000) <= 0;
+  const tool::ToolState& t = tool::State();
+  if (!t.PendingActivation || !tool::FindTool(t.PendingActivation)) return false;
+  return base::TickDiff(t.PendingActivationTime, Now() + 1000) <= 0;
 }
 
 // Returns false when the command was not acted on.
 bool HandleCommand(int code, std::int64_t lParam) {
   auto tool = [&]() -> tool::TTool* { return lParam ? tool::FindTool(static_cast<tool::ToolId>(lParam)) : nullptr; };
+  tool::TTool* active = tool::ActiveTool();
   switch (code) {
     case 1:
-      Win().Post(ControlWindowHandle, {platform::msg::Close, 0, 0});
+      Win().Post(ControlWindowHandle(), {platform::msg::Close, 0, 0});
       return true;
     case 2:
       if (tool::TTool* t = tool()) {
@@ -104,61 +98,64 @@ bool HandleCommand(int code, std::int64_t lParam) {
       }
       return false;
     case 5:
-      // Only tools handed to the core for it are freed here; a tool that a
+      // Only tools handed to the program for it are freed here; a tool that a
       // trigger or toolbar still owns stays with its owner.
       return lParam && tool::FreeKeptTool(static_cast<tool::ToolId>(lParam));
     case 13:
-      if (tool::ActiveTool && tool::ActiveTool->Running) tool::ActiveTool->HiResTick();
+      if (active && active->Running) active->HiResTick();
       return true;
     case 14:
-      if (!lParam || !Links().closeForm) return false;
-      Links().closeForm(lParam);
+      if (!lParam) return false;
+      if (forms::TForm* f = forms::TForm::FromId(lParam)) f->Close(platform::modal::Cancel);
       return true;
     case 20:
-      Run(Links().changePendingProfile);
+      // The change-profile tool's PendingProfile is changed to here when that tool comes.
       return true;
     case 100:
-      if (!session::Prefs.DeviceButtonsEnabled) return false;
+      if (!session::Prefs().DeviceButtonsEnabled) return false;
       Dispatch(lParam);
       return true;
     case 101:
-      if (tool::ActiveTool || PendingActivationDueSoon()) return false;
+      if (active || PendingActivationDueSoon()) return false;
       Dispatch(lParam);
       return true;
     case 102:
-      if (lParam >= 3001 && lParam <= 3097 && LastForeignWindow && Win().IsWindow(LastForeignWindow)) {
-        Win().WaitProcessingMessages(100);
-        ForceForeground(LastForeignWindow);
+      if (lParam >= 3001 && lParam <= 3097) {
+        platform::WindowHandle last = session::State().LastForeignWindow;
+        if (last && Win().IsWindow(last)) {
+          Win().WaitProcessingMessages(100);
+          session::ForceForeground(last);
+        }
       }
-      if (tool::ActiveTool) return false;
+      if (tool::ActiveTool()) return false;
       Dispatch(lParam);
       return true;
     case 103:
       Dispatch(lParam);
       return true;
     case 104:
-      if (tool::ActiveTool) return false;
+      if (active) return false;
       Dispatch(lParam);
       return true;
     case 106:
       ExitToolWindows();
       return true;
     case 123:
-      if (tool::ActiveTool) tool::ActiveTool->Deactivate();
+      if (active) active->Deactivate();
       return true;
     case 124:
     case 125:
-      if (!tool::ActiveTool) return false;
+      if (!active) return false;
       if (code == 124)
-        tool::ActiveTool->LockedMove(static_cast<int>(lParam), 0);
+        active->LockedMove(static_cast<int>(lParam), 0);
       else
-        tool::ActiveTool->LockedMove(0, static_cast<int>(lParam));
+        active->LockedMove(0, static_cast<int>(lParam));
       return true;
     case 126:
-      Run(Links().showConfigurationWindow);
+      // Shows the configuration window, once the editor has one.
       return true;
     case 127:
-      Run(Links().closeToolbar);
+      // Closes the floating toolbar, once there is one.
       return true;
     default:
       return false;
@@ -166,9 +163,10 @@ bool HandleCommand(int code, std::int64_t lParam) {
 }
 
 void InternalCommandMessage(int code, std::int64_t lParam) {
+  const AppState& a = State();
   std::string what = std::to_string(code) + (lParam ? " " + std::to_string(lParam) : std::string());
-  if (code != 14 && (Starting || Closing)) {
-    Note("command", what + (Starting ? " dropped (starting)" : " dropped (closing)"));
+  if (code != 14 && (a.Starting || a.Closing)) {
+    Note("command", what + (a.Starting ? " dropped (starting)" : " dropped (closing)"));
     return;
   }
   bool acted = HandleCommand(code, lParam);
@@ -177,48 +175,49 @@ void InternalCommandMessage(int code, std::int64_t lParam) {
 
 void ForegroundTracking() {
   auto& w = Win();
+  platform::WindowHandle& last = session::State().LastForeignWindow;
   platform::WindowHandle fg = w.Foreground();
-  if (fg && w.IsWindow(fg) && fg != w.Active() && !w.IsWithin(ControlWindowHandle, fg)) {
-    platform::WindowHandle config = Links().configurationWindow ? Links().configurationWindow() : platform::WindowHandle{};
-    bool ownWindow = config && w.IsWithin(config, fg);
+  if (fg && w.IsWindow(fg) && fg != w.Active() && !w.IsWithin(ControlWindowHandle(), fg)) {
+    // The configuration window and its children are the program's own too,
+    // once the editor has one.
     std::string cls = w.ClassOf(fg);
-    bool taskbar = cls.size() == 13 && base::UpperCase(cls) == "SHELL_TRAYWND";
-    if (!ownWindow && !taskbar && fg != w.Desktop() && fg != LastForeignWindow) {
-      LastForeignWindow = fg;
+    bool taskbar = base::SameText(cls, "Shell_TrayWnd");
+    if (!taskbar && fg != w.Desktop() && fg != last) {
+      last = fg;
       Note("foreground", "last foreign window " + cls);
     }
   }
-  if (LastForeignWindow && !w.IsWindow(LastForeignWindow)) LastForeignWindow = {};
+  if (last && !w.IsWindow(last)) last = {};
 }
 
+// Every 50 ms. The device buttons' auto-repeat and the swipe button's sampling,
+// and DirectInput's relative motion for the active tool, join here with the
+// input intake.
 void FastTimerTick() {
-  if (Starting || Closing) return;
-  Run(Links().deviceButtonHoldTick);
-  int dx = 0, dy = 0;
-  if (tool::ActiveTool && Links().readRelativeMotion && Links().readRelativeMotion(dx, dy) && (dx || dy))
-    tool::ActiveTool->RelativeMove(-dx, -dy);
+  AppState& a = State();
+  if (a.Starting || a.Closing) return;
   platform::Tick now = Now();
-  if (PendingActivation && base::TickDiff(now, PendingActivationTime) > 0) {
-    tool::ToolId id = PendingActivation;
-    PendingActivation = 0;
-    if (tool::FindTool(id)) PostCommand(2, id);
+  tool::ToolState& t = tool::State();
+  if (t.PendingActivation && base::TickDiff(now, t.PendingActivationTime) > 0) {
+    tool::ToolId id = t.PendingActivation;
+    t.PendingActivation = 0;
+    if (tool::FindTool(id)) session::PostCommand(2, id);
   }
-  if (PendingCommand && base::TickReached(now, PendingCommandTime)) {
-    int code = PendingCommand;
-    PendingCommand = 0;
-    PostCommand(code, 0);
+  if (a.PendingCommand && base::TickReached(now, a.PendingCommandTime)) {
+    int code = a.PendingCommand;
+    a.PendingCommand = 0;
+    session::PostCommand(code, 0);
   }
   ForegroundTracking();
-  if (tool::ActiveTool && tool::ActiveTool->Running) tool::ActiveTool->Tick();
+  if (tool::TTool* active = tool::ActiveTool(); active && active->Running) active->Tick();
 }
 
+// Every second. The remote library's start-up retry (RemoteOpened), the tray
+// icon, the taskbar after Media Center, the slide-show check and, with
+// ScheduledEnabled, the scheduled events join here with their rooms.
 void SecondTimerTick() {
-  if (Starting || Closing) return;
-  if (!RemoteOpened && Links().initRemote) RemoteOpened = Links().initRemote(ControlWindowHandle.value) == 1;
-  Run(Links().updateIcon);
-  Run(Links().restoreTaskbarAfterMediaCenter);
-  Run(Links().checkSlideShow);
-  if (session::Prefs.ScheduledEnabled) Run(Links().checkSchedule);
+  const AppState& a = State();
+  if (a.Starting || a.Closing) return;
 }
 
 void FormClose();
@@ -227,45 +226,44 @@ class ControlWindow final : public platform::WindowProcedure {
  public:
   bool OnMessage(platform::WindowHandle self, const platform::Message& m, std::int64_t& result) override {
     namespace msg = platform::msg;
+    AppState& a = State();
     switch (m.msg) {
-      case InternalCommand:
+      case shared::InternalCommand:
         InternalCommandMessage(static_cast<int>(m.wParam), m.lParam);
         return true;
       case msg::Timer:
-        if (!timersEnabled) return true;
+        if (!a.timersEnabled) return true;
         if (m.wParam == FastTimerId) FastTimerTick();
         if (m.wParam == SecondTimerId) SecondTimerTick();
         return true;
       case DeviceButtonDownMessage:
-        if (Links().deviceButtonDown) Links().deviceButtonDown(static_cast<std::uint32_t>(m.wParam));
-        return true;
       case DeviceButtonUpMessage:
-        if (Links().deviceButtonUp) Links().deviceButtonUp(static_cast<std::uint32_t>(m.wParam));
+        // The device buttons reach the input intake, which comes with the device library.
         return true;
       case TrayMessage:
-        if (Links().trayMessage) Links().trayMessage(m.lParam);
+        // The editor's tray icon answers here, once there is one.
         return true;
       case QuitMessage:
-        if (!Closing && !Starting && m.wParam == 1) Close(self);
+        if (!a.Closing && !a.Starting && m.wParam == 1) Close(self);
         return true;
       case msg::QueryEndSession:
-        SystemShuttingDown = true;
-        session::SavePreferences();
+        a.SystemShuttingDown = true;
+        session::SavePreferences(profile::ConfigFileNameForSave());
         profile::SaveWithMode(2);
         result = 1;
         return true;
       case msg::EndSession:
-        // wParam 0: the log-off was cancelled and the program goes on.
+        // wParam 0: the log-off was cancelled and the program goes on. (The
+        // editor's ShutdownExit comes first, once there is an editor.)
         if (m.wParam == 0) return true;
-        Run(Links().shutdownExit);
         Close(self);
         return true;
       case msg::DisplayChange:
-        if (tool::ActiveTool) tool::ActiveTool->Deactivate();
+        if (tool::TTool* t = tool::ActiveTool()) t->Deactivate();
         session::MeasureScreens();
         return true;
       case msg::SysColorChange:
-        Run(Links().rebuildButtons);
+        // The configuration window rebuilds its buttons, once there is one.
         return true;
       case msg::Close:
         Close(self);
@@ -287,221 +285,115 @@ class ControlWindow final : public platform::WindowProcedure {
   bool closed_ = false;
 };
 
-std::unique_ptr<ControlWindow> controlWindow;
-
 void FormClose() {
+  AppState& a = State();
   auto step = [](const char* what) { Note("shutdown", what); };
-  Win().KillTimer(ControlWindowHandle, FastTimerId);
-  Win().KillTimer(ControlWindowHandle, SecondTimerId);
-  timersEnabled = false;
+  Win().KillTimer(ControlWindowHandle(), FastTimerId);
+  Win().KillTimer(ControlWindowHandle(), SecondTimerId);
+  a.timersEnabled = false;
   step("timers stopped");
-  if (tool::ActiveTool) tool::ActiveTool->Deactivate();
+  if (tool::TTool* t = tool::ActiveTool()) t->Deactivate();
   step("active tool ended");
-  Closing = true;
-  Run(Links().terminateRemote);
+  a.Closing = true;
+  Unlabelled("Terminate Remote");
   step("remote library terminated");
-  UpdateHookState(HookToolActive);
-  Run(Links().freeClipboardTool);
+  UpdateHookState(tool::HookToolActive);
+  Unlabelled("Free Clipboard Tool");
   step("hooks quietened");
-  Run(Links().closeForms);
-  forms::CloseMessageWindows();
+  Unlabelled("Close Forms");
   step("forms closed");
-  app::Hooks().RemoveHooks();
+  if (a.hooks) a.hooks->RemoveHooks();
   CloseHookData();
   step("hooks removed");
-  Run(Links().freeCatalogue);
-  triggers::DeleteAllTriggers();
-  tool::FreeAllKeptTools();
-  Run(Links().freeResources);
+  Unlabelled("Free Catalogue");
+  Unlabelled("Free Triggers");
+  Unlabelled("Free Kept Tools");
+  Unlabelled("Free Resources");
   step("tools and resources freed");
-  Run(Links().finishTranslation);
+  Unlabelled("Finish Translation");
   step("translation finished");
 }
 
 }  // namespace
 
-void PostCommand(int code, std::int64_t lParam) {
-  Win().Post(ControlWindowHandle, {InternalCommand, static_cast<std::uint64_t>(code), lParam});
-}
-
-void SetPendingActivation(tool::TTool& tool, platform::Tick due) {
-  PendingActivation = tool.Id();
-  PendingActivationTime = due;
-  if (HookData) HookData->QuietUntil = due;
-}
-
-void ForceForeground(platform::WindowHandle target) {
-  auto& w = Win();
-  if (!target || !w.IsWindow(target)) return;
-  w.SetForeground(target);
-  if (w.Foreground() == target) return;
-  if (w.IsMinimized(target)) w.Show(target, platform::ShowCommand::Restore);
-  // The foreground lock lets only the foreground thread change the foreground:
-  // borrow its input state for a moment.
-  std::uint32_t mine = w.CurrentThread();
-  std::uint32_t theirs = w.ThreadOf(w.Foreground());
-  if (theirs && theirs != mine) w.AttachInput(mine, theirs, true);
-  w.BringToTop(target);
-  w.SetForeground(target);
-  if (theirs && theirs != mine) w.AttachInput(mine, theirs, false);
-  if (w.Foreground() == target) return;
-  std::uint32_t timeout = w.ForegroundLockTimeout();
-  w.SetForegroundLockTimeout(0);
-  w.BringToTop(target);
-  w.SetForeground(target);
-  w.SetForegroundLockTimeout(timeout);
-}
-
-void ResetCoreState() {
-  ControlWindowHandle = {};
-  Starting = Closing = StartupComplete = SystemShuttingDown = BatchMode = false;
-  PendingActivation = 0;
-  PendingActivationTime = 0;
-  PendingCommand = 0;
-  PendingCommandTime = 0;
-  LastForeignWindow = {};
-  RemoteOpened = false;
-  CloseKeyboardMessage = 0;
-  tool::ActiveTool = nullptr;
-  tool::ConfiguringTool = nullptr;
-  session::Prefs = session::TPreferences{};
-  session::CommandLine = session::CommandLineOptions{};
-  profile::ProfilePath.clear();
-  profile::ProfileReadOnly = profile::ProfileModified = false;
-  profile::FactoryProfiles.clear();
-  profile::RecentFactoryProfiles.clear();
-  profile::RecentUserProfiles.clear();
-  profile::RecentProfiles.clear();
-  HookData = nullptr;
-  forms::FreeSplash();
-  forms::CloseMessageWindows();
-  timersEnabled = false;
-  triggers::ClearTriggerTable();
-  Run(Links().freeCatalogue);
-  tool::ResetImageSlots(resources::StockIconCount);
-  controlWindow.reset();
-}
-
 bool SingleInstanceCheck() { return ClaimHookData(); }
 
 bool CreateControlWindow() {
   auto& w = Win();
-  controlWindow = std::make_unique<ControlWindow>();
+  AppState& a = State();
+  a.controlWindow = std::make_unique<ControlWindow>();
   platform::WindowSpec spec;
   spec.className = "TMainForm";
   spec.caption = "ControlForm";
   spec.bounds = {-10000, -10000, -10000 + 200, -10000 + 100};
   spec.toolWindow = true;
-  platform::WindowHandle handle = w.Create(spec, controlWindow.get());
+  platform::WindowHandle handle = w.Create(spec, a.controlWindow.get());
   if (!handle) return false;
 
   // 1. Theme, start time, Windows version class.
   auto [major, minor] = platform::os().shell().OsVersion();
-  session::OsClass = session::ComputeOsClass(major, minor, false);
-  SystemShuttingDown = false;
-  Label("Create Objects");
-  CloseKeyboardMessage = w.RegisterMessage("QVKLMR_Merrow_CloseKeyboard");
-  profile::FactoryProfiles.clear();
-  profile::RecentFactoryProfiles.clear();
-  profile::RecentUserProfiles.clear();
-  profile::RecentProfiles.clear();
-  Label("Process Command-line Parameters");
-  session::ReadCommandLine();
-  ControlWindowHandle = handle;
-  Label("Create Symbols");
-  Label("Set Constants");
-  session::MeasureScreens();
-  session::SetFolders(session::CommandLine.debugWindows);
-  text::InstallTexts();
-  profile::FindFactoryProfiles();
-  profile::WriteFileAssociation();
-  Label("Translation Handling");
-  Run(Links().translationHandling);
-  Label("Install Hooks");
+  session::Screens().OsClass = session::ComputeOsClass(major, minor, false);
+  a.SystemShuttingDown = false;
+  LabelOnly("Create Objects");
+  a.CloseKeyboardMessage = w.RegisterMessage("QVKLMR_Merrow_CloseKeyboard");
+  Step("Process Command-line Parameters");
+  session::State().ControlWindowHandle = handle;
+  LabelOnly("Create Symbols");
+  Step("Set Constants");
+  Step("Translation Handling");
+  DebugLine("Install Hooks");
   InitHookData();
-  app::Hooks().InstallHooks();
-  Label("Load Resources");
-  Run(Links().loadResources);
-  Label("Create Effects");
-  Run(Links().createEffects);
-  Label("Load Preferences");
-  session::LoadPreferences();
-  PendingActivation = 0;
-  Label("Load Graphics");
-  Run(Links().loadGraphics);
-  Label("Create Factory Tools");
-  Run(Links().createCatalogue);
-  Label("Create Triggers");
-  triggers::ClearTriggerTable();
-  Label("Load Profile");
-  profile::LoadProfile();
-  Label("Update Mouse/Keyboard Hook");
-  UpdateHookState(HookIdle);
+  if (a.hooks) a.hooks->InstallHooks();
+  Step("Load Resources");
+  Step("Create Effects");
+  Step("Load Preferences");
+  tool::State().PendingActivation = 0;
+  Step("Load Graphics");
+  Step("Create Factory Tools");
+  Step("Create Triggers");
+  Step("Load Profile");
+  DebugLine("Update Mouse/Keyboard Hook");
+  UpdateHookState(tool::HookIdle);
   w.SetTimer(handle, FastTimerId, 50);
   w.SetTimer(handle, SecondTimerId, 1000);
-  timersEnabled = true;
-  StartupComplete = true;
+  a.timersEnabled = true;
+  a.StartupComplete = true;
   return true;
 }
 
 void OpenForms() {
-  Label("Open Media Form");
-  Label("Open CD");
-  Label("Open CommonForm");
-  Label("Open ToolboxForm");
-  Label("Open ConfigForm");
-  Label("Open AutomationForm");
-  Label("Open Tabbar");
-  Label("Open HelpForm");
-  Run(Links().openForms);
-  Label("Init ConfigForm");
-  Run(Links().initConfigForm);
-  Label("Init ToolboxForm");
-  Label("Hide Splash Form");
+  Step("Open Media Form");
+  Step("Open CD");
+  Step("Open CommonForm");
+  LabelOnly("Open ToolboxForm");
+  Step("Open ConfigForm");
+  Step("Open AutomationForm");
+  Step("Open Tabbar");
+  LabelOnly("Open HelpForm");
+  Step("Init ConfigForm");
+  LabelOnly("Init ToolboxForm");
+  DebugLine("Hide Splash Form");
   if (forms::SplashShown()) {
-    platform::Tick shown = platform::os().clock().TickCount() - forms::SplashShownAt();
-    if (shown < static_cast<platform::Tick>(session::CommandLine.splashTimeMs))
-      Win().WaitProcessingMessages(static_cast<std::uint32_t>(session::CommandLine.splashTimeMs) - shown);
+    platform::Tick shown = Now() - forms::SplashShownAt();
+    auto splashTime = static_cast<platform::Tick>(session::CommandLine().splashTimeMs);
+    if (shown < splashTime) Win().WaitProcessingMessages(splashTime - shown);
     forms::FreeSplash();
   }
-  Label("Splash Form Hidden");
-  Label("Show ConfigForm");
-  Run(Links().showConfigForm);
-  Label("ConfigForm Show Finished");
-  if (!BatchMode) Run(Links().showTips);
+  LabelOnly("Splash Form Hidden");
+  Step("Show ConfigForm");
+  LabelOnly("ConfigForm Show Finished");
+  if (!session::BatchMode()) Unlabelled("Show Tips");
   // State event 5: the forms are open.
-  Win().SetCaption(ControlWindowHandle, "Orvanta PC Control Form");
+  Win().SetCaption(ControlWindowHandle(), "Orvanta PC Control Form");
 }
 
 void RunProgramLoop() { Win().RunMessageLoop(); }
 
-int VelmoraProgram() {
-  // The check comes first and touches no global: on the simulated desktop a
-  // second copy shares this process with the first.
-  if (!SingleInstanceCheck()) {
-    Note("startup", "another copy runs; it was asked to show itself");
-    return 0;
-  }
-  ResetCoreState();
-  forms::ShowSplash();
-  Starting = true;
-  session::ReadCommandLine();
-  if (!CreateControlWindow() || !StartupComplete) {
-    if (ControlWindowHandle) Win().Destroy(ControlWindowHandle);
-    CloseHookData();
-    return 1;
-  }
-  OpenForms();
-  if (BatchMode) {
-    Run(Links().runBatchJob);
-    PendingCommand = 1;
-    PendingCommandTime = Now() + 2000;
-  }
-  Starting = false;
-  profile::ProfileModified = false;
-  Note("startup", "message loop");
-  RunProgramLoop();
-  return 0;
+void RunBatchJob() {
+  const session::CommandLineOptions& cl = session::CommandLine();
+  if (cl.updateTranslationFile) catalogue::ShowAllPropertiesForHarvest();
+  if (cl.listRequiredHelpFiles) text::WriteRequiredHelpFilesList(catalogue::HelpNames());
+  if (cl.removeUnusedHelpFiles) text::RemoveHelpDocuments();
 }
 
 }  // namespace app

@@ -3,18 +3,19 @@
 #include <algorithm>
 #include <cstring>
 
-#include "session/A_prefs.h"
-#include "app/F_main.h"
-#include "session/screen_metrics.h"
-#include "triggers/a_trigger.h"
+#include "app/app_state.h"
 #include "platform/platform.h"
+#include "session/A_prefs.h"
+#include "session/screen_metrics.h"
+#include "session/session_state.h"
+#include "tool/T_tool.h"
+#include "triggers/a_trigger.h"
 
 namespace app {
 
-shared::MouseHookSharedData* HookData = nullptr;
+shared::MouseHookSharedData* HookData() { return State().HookData; }
 
 namespace {
-platform::MappingHandle mapping;
 
 shared::Rect32 ToRect32(platform::Rect r) { return {r.left, r.top, r.right, r.bottom}; }
 }  // namespace
@@ -24,7 +25,7 @@ bool ClaimHookData() {
   auto created = shm.CreateMapping(shared::SharedDataName, shared::SharedDataSize);
   if (!created.handle) return true;
   if (!created.alreadyExisted) {
-    mapping = created.handle;
+    State().mapping = created.handle;
     return true;
   }
   if (auto* view = shm.MapView(created.handle, shared::SharedDataSize)) {
@@ -32,7 +33,7 @@ bool ClaimHookData() {
     std::memcpy(&first, view, sizeof first);
     if (first != 0)
       platform::os().windows().Post(platform::WindowHandle{static_cast<std::uint32_t>(first)},
-                                    {InternalCommand, 126, 0});
+                                    {shared::InternalCommand, 126, 0});
     shm.UnmapView(view);
   }
   shm.CloseMapping(created.handle);
@@ -41,60 +42,64 @@ bool ClaimHookData() {
 
 void InitHookData() {
   auto& shm = platform::os().sharedMemory();
-  if (!mapping) mapping = shm.CreateMapping(shared::SharedDataName, shared::SharedDataSize).handle;
-  if (!mapping) return;
-  auto* view = shm.MapView(mapping, shared::SharedDataSize);
+  if (!State().mapping) State().mapping = shm.CreateMapping(shared::SharedDataName, shared::SharedDataSize).handle;
+  if (!State().mapping) return;
+  auto* view = shm.MapView(State().mapping, shared::SharedDataSize);
   if (!view) return;
-  HookData = reinterpret_cast<shared::MouseHookSharedData*>(view);
-  HookData->ControlWindow = static_cast<std::int32_t>(ControlWindowHandle.value);
-  HookData->LastSwallowedKey = shared::NoSwallowedKey;
-  HookData->Reserved36 = 0;
-  HookData->SwallowAllMouse = 0;
-  HookData->DirectInputActive = 0;
-  HookData->QuietUntil = 0;
-  HookData->SwallowLeftUp = HookData->SwallowRightUp = HookData->SwallowMiddleUp = 0;
-  HookData->ForcePrevious = 0;
-  HookData->Reserved4052 = 0;
+  auto* d = reinterpret_cast<shared::MouseHookSharedData*>(view);
+  State().HookData = d;
+  d->ControlWindow = static_cast<std::int32_t>(session::State().ControlWindowHandle.value);
+  d->LastSwallowedKey = shared::NoSwallowedKey;
+  d->Reserved36 = 0;
+  d->SwallowAllMouse = 0;
+  d->DirectInputActive = 0;
+  d->QuietUntil = 0;
+  d->SwallowLeftUp = d->SwallowRightUp = d->SwallowMiddleUp = 0;
+  d->ForcePrevious = 0;
+  d->Reserved4052 = 0;
 }
 
 void CloseHookData() {
   auto& shm = platform::os().sharedMemory();
-  if (HookData) shm.UnmapView(reinterpret_cast<std::uint8_t*>(HookData));
-  HookData = nullptr;
-  if (mapping) shm.CloseMapping(mapping);
-  mapping = {};
+  AppState& a = State();
+  if (a.HookData) shm.UnmapView(reinterpret_cast<std::uint8_t*>(a.HookData));
+  a.HookData = nullptr;
+  if (State().mapping) shm.CloseMapping(State().mapping);
+  State().mapping = {};
 }
 
-void UpdateHookState(int mode) {
-  shared::MouseHookSharedData* d = HookData;
+void UpdateHookState(tool::HookStateMode mode) {
+  shared::MouseHookSharedData* d = State().HookData;
   if (!d) return;
-  if (mode == HookIdle) d->ToolActive = 0;
-  if (mode == HookToolActive) d->ToolActive = 1;
-  if (mode == HookDialogOpen) d->DialogOpen = 1;
-  if (mode == HookDialogClosed) d->DialogOpen = 0;
+  if (mode == tool::HookIdle) d->ToolActive = 0;
+  if (mode == tool::HookToolActive) d->ToolActive = 1;
+  if (mode == tool::HookDialogOpen) d->DialogOpen = 1;
+  if (mode == tool::HookDialogClosed) d->DialogOpen = 0;
+  session::TPreferences& prefs = session::Prefs();
+  const session::TScreenMetrics& screens = session::Screens();
   for (int code = 3001; code <= 3867; ++code) d->EventBound[code] = triggers::IsBound(code) ? 1 : 0;
   d->EventBound[0] = 0;
-  d->ForcePrevious = session::Prefs.ForcePrevious ? 1 : 0;
-  d->HotspotHoldTime = std::clamp(session::Prefs.HotspotHoldTime, 0, 5000);
-  d->HotspotCornerSize = std::clamp(session::Prefs.HotspotCornerSize, 1, 50);
-  d->WorkMonitorRect = ToRect32(session::ToolArea);
-  d->VirtualScreenRect = ToRect32(session::VirtualScreen);
-  d->SideInsetX = session::VirtualScreen.Width() / 4;
-  d->SideInsetY = session::VirtualScreen.Height() / 4;
-  session::Prefs.GestureSensitivity = std::clamp(session::Prefs.GestureSensitivity, 0, 10);
-  session::Prefs.ShakeSensitivity = std::clamp(session::Prefs.ShakeSensitivity, 0, 10);
-  int s = session::Prefs.ShakeSensitivity;
-  d->SwipeMinDistance = (session::ToolAreaWidth + session::ToolAreaHeight) / 10;
-  d->ShakeMinStroke = (10 - s) * (std::min(session::ToolAreaWidth, session::ToolAreaHeight) / 15) + 10;
+  d->ForcePrevious = prefs.ForcePrevious ? 1 : 0;
+  d->HotspotHoldTime = std::clamp(prefs.HotspotHoldTime, 0, 5000);
+  d->HotspotCornerSize = std::clamp(prefs.HotspotCornerSize, 1, 50);
+  d->WorkMonitorRect = ToRect32(screens.ToolArea);
+  d->VirtualScreenRect = ToRect32(screens.VirtualScreen);
+  d->SideInsetX = screens.VirtualScreen.Width() / 4;
+  d->SideInsetY = screens.VirtualScreen.Height() / 4;
+  prefs.GestureSensitivity = std::clamp(prefs.GestureSensitivity, 0, 10);
+  prefs.ShakeSensitivity = std::clamp(prefs.ShakeSensitivity, 0, 10);
+  int s = prefs.ShakeSensitivity;
+  d->SwipeMinDistance = (screens.ToolAreaWidth + screens.ToolAreaHeight) / 10;
+  d->ShakeMinStroke = (10 - s) * (std::min(screens.ToolAreaWidth, screens.ToolAreaHeight) / 15) + 10;
   d->ShakeWindow = (10 - s) * 50 + 500;
-  d->GestureTrail = session::Prefs.GestureTrail ? 1 : 0;
+  d->GestureTrail = prefs.GestureTrail ? 1 : 0;
   d->SwipeFollowMode = 1;
-  d->MouseClicksEnabled = session::Prefs.MouseClicksEnabled ? 1 : 0;
-  d->HotspotsEnabled = session::Prefs.HotspotsEnabled ? 1 : 0;
-  d->ShakeGesturesEnabled = session::Prefs.ShakeGesturesEnabled ? 1 : 0;
-  d->RGesturesEnabled = session::Prefs.RGesturesEnabled ? 1 : 0;
-  d->KeystrokesEnabled = session::Prefs.KeystrokesEnabled ? 1 : 0;
-  d->ToolActiveCopy = tool::ActiveTool ? 1 : 0;
+  d->MouseClicksEnabled = prefs.MouseClicksEnabled ? 1 : 0;
+  d->HotspotsEnabled = prefs.HotspotsEnabled ? 1 : 0;
+  d->ShakeGesturesEnabled = prefs.ShakeGesturesEnabled ? 1 : 0;
+  d->RGesturesEnabled = prefs.RGesturesEnabled ? 1 : 0;
+  d->KeystrokesEnabled = prefs.KeystrokesEnabled ? 1 : 0;
+  d->ToolActiveCopy = tool::ActiveTool() ? 1 : 0;
 }
 
 }  // namespace app

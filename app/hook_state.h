@@ -2,14 +2,12 @@
 // it mapped for the whole run and rewrites it through UpdateHookState.
 #pragma once
 #include "shared/A_globtr.h"
+#include "tool/tool_host.h"
 
 namespace app {
 
-// Modes of UpdateHookState.
-enum HookStateMode { HookIdle = 0, HookToolActive = 1, HookRefresh = 2, HookDialogOpen = 3, HookDialogClosed = 4 };
-
 // The mapped block, or none when it could not be created.
-extern shared::MouseHookSharedData* HookData;
+shared::MouseHookSharedData* HookData();
 
 // The single-instance check: creates the block before anything else runs. When
 // it already existed, another copy runs: that copy is told to show its
@@ -19,6 +17,9 @@ bool ClaimHookData();
 // values. Without a block the program runs without shared data.
 void InitHookData();
 void CloseHookData();
-void UpdateHookState(int mode);
+// Mode 0 clears and 1 sets the tool-active flag, 3 sets and 4 clears the
+// dialog-open flag, 2 changes neither; every mode copies in again all that
+// the hook library reads.
+void UpdateHookState(tool::HookStateMode mode);
 
 }  // namespace app

@@ -1,25 +1,27 @@
 #include "catalogue/T_factory.h"
 
-#include "text/help_files.h"
-#include "text/texts.h"
-
 #include <algorithm>
 
-#include "session/A_prefs.h"
+#include "base/program_state.h"
+#include "base/program_steps.h"
 #include "catalogue/catalogue_entries.h"
-#include "app/core_links.h"
 #include "catalogue/factory_names.h"
+#include "session/A_prefs.h"
 #include "tool/tool_kinds.h"
+#include "tool/tool_state.h"
 
 namespace catalogue {
-
-TFactoryTool* Catalogue = nullptr;
-
 namespace {
-tool::ToolPtr catalogueOwner;
 // The palette leaves out the Media Center categories, the last ones built.
 constexpr int MediaCenterCategories = 3;
 }  // namespace
+
+// The prototypes need the tool room's state until they are gone.
+CatalogueState::CatalogueState() { (void)tool::State(); }
+
+CatalogueState& State() { return base::CurrentProgram().Get<CatalogueState>(); }
+
+TFactoryTool* Catalogue() { return State().Catalogue; }
 
 void TFactoryTool::InitDefaults() {
   RightClickEnds = false;
@@ -62,7 +64,7 @@ tool::TTool* TFactoryTool::AddEntry(int category, std::string_view className) {
 }
 
 int TFactoryTool::PaletteCategoryCount() const {
-  return session::Prefs.ShowMCETools ? CategoryCount() : std::max(0, CategoryCount() - MediaCenterCategories);
+  return session::Prefs().ShowMCETools ? CategoryCount() : std::max(0, CategoryCount() - MediaCenterCategories);
 }
 
 void TFactoryTool::ShowAllProperties() {
@@ -74,32 +76,34 @@ void TFactoryTool::ShowAllProperties() {
 
 void CreateCatalogue() {
   FreeCatalogue();
-  catalogueOwner = tool::MakeTool<TFactoryTool>();
-  Catalogue = static_cast<TFactoryTool*>(catalogueOwner.get());
-  BuildCatalogue(*Catalogue);
+  CatalogueState& s = State();
+  s.owner = tool::MakeTool<TFactoryTool>();
+  s.Catalogue = static_cast<TFactoryTool*>(s.owner.get());
+  BuildCatalogue(*s.Catalogue);
 }
 
 void FreeCatalogue() {
-  Catalogue = nullptr;
-  catalogueOwner.reset();
+  CatalogueState& s = State();
+  s.Catalogue = nullptr;
+  s.owner.reset();
 }
 
-void InstallCatalogue() {
+void RegisterSteps(base::ProgramSteps& steps) {
   for (const FactoryName& k : FactoryNames()) tool::RegisterToolKind(k.className, k.make);
-  app::Links().createCatalogue = CreateCatalogue;
-  app::Links().freeCatalogue = FreeCatalogue;
-  // Harvesting texts opens every properties dialog once (each closes at once).
-  text::ShowAllFormsForHarvest = [] {
-    if (Catalogue) Catalogue->ShowAllProperties();
-  };
-  // The list of required help files names every catalogue entry's document.
-  text::CatalogueHelpNames = [] {
-    std::vector<std::string> names;
-    if (Catalogue)
-      for (const CatalogueCategory& c : Catalogue->Categories)
-        for (const CatalogueEntry& e : c.Entries) names.push_back(e.Tool->HelpName);
-    return names;
-  };
+  steps.Add("Create Factory Tools", CreateCatalogue);
+  steps.Add("Free Catalogue", FreeCatalogue);
+}
+
+void ShowAllPropertiesForHarvest() {
+  if (TFactoryTool* c = Catalogue()) c->ShowAllProperties();
+}
+
+std::vector<std::string> HelpNames() {
+  std::vector<std::string> names;
+  if (TFactoryTool* catalogue = Catalogue())
+    for (const CatalogueCategory& c : catalogue->Categories)
+      for (const CatalogueEntry& e : c.Entries) names.push_back(e.Tool->HelpName);
+  return names;
 }
 
 }  // namespace catalogue

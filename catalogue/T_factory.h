@@ -9,6 +9,10 @@
 
 #include "tool/T_tool.h"
 
+namespace base {
+class ProgramSteps;
+}
+
 namespace catalogue {
 
 struct CatalogueEntry {
@@ -49,14 +53,29 @@ class TFactoryTool : public tool::TTool {
   int CurrentCategory = -1;
 };
 
-// The one catalogue, made at the start-up step "Create Factory Tools".
-extern TFactoryTool* Catalogue;
+// The room's state: the one catalogue, made at the start-up step "Create
+// Factory Tools" and owned here.
+struct CatalogueState {
+  CatalogueState();
+  tool::ToolPtr owner;
+  TFactoryTool* Catalogue = nullptr;
+};
+
+CatalogueState& State();
+// The catalogue, or none before it is made and after it is freed.
+TFactoryTool* Catalogue();
 
 // Makes the factory's name table the table the profile loader creates tools
-// from, and fills the start-up and shutdown steps that make and free the
-// catalogue. The program entry calls it once before the control window starts.
-void InstallCatalogue();
+// from, and registers "Create Factory Tools" and "Free Catalogue". The
+// program registers it once, before the control window starts.
+void RegisterSteps(base::ProgramSteps& steps);
 void CreateCatalogue();
 void FreeCatalogue();
+
+// The translation harvest opens every properties dialog of the catalogue once
+// (each closes at once).
+void ShowAllPropertiesForHarvest();
+// The HelpName of every catalogue entry, in catalogue order.
+std::vector<std::string> HelpNames();
 
 }  // namespace catalogue

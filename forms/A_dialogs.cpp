@@ -1,21 +1,18 @@
 #include "forms/A_dialogs.h"
 
 #include "base/strings.h"
-#include "text/file_filters.h"
-
-#include "forms/A_msg.h"
+#include "platform/platform.h"
 #include "session/A_paths.h"
 #include "text/A_translate.h"
-#include "profile/profile.h"
-#include "platform/platform.h"
+#include "text/file_filters.h"
 
 namespace forms {
-namespace {
 
-std::optional<std::string> Run(const platform::FileDialogSpec& spec, const platform::FileDialogCheck& check = {}) {
+std::optional<std::string> ChooseFile(const platform::FileDialogSpec& spec, const platform::FileDialogCheck& check) {
   return platform::os().forms().ChooseFile(spec, check);
 }
 
+namespace {
 
 bool ChooseInto(std::string& path, platform::FileDialogSpec spec, const std::string& fallbackFolder) {
   spec.initialFolder = path.empty() ? fallbackFolder : base::FolderOf(path);
@@ -23,21 +20,10 @@ bool ChooseInto(std::string& path, platform::FileDialogSpec spec, const std::str
   spec.hideReadOnly = true;
   spec.pathMustExist = true;
   spec.fileMustExist = true;
-  auto chosen = Run(spec);
+  auto chosen = ChooseFile(spec);
   if (!chosen) return false;
   path = base::LowerCase(*chosen);
   return true;
-}
-
-platform::FileDialogSpec ProfileDialog(const char* name, const char* title, platform::FileDialogKind kind) {
-  platform::FileDialogSpec s;
-  s.kind = kind;
-  s.name = name;
-  s.title = text::Translate(title);
-  s.filter = profile::ProfileFilter();
-  s.defaultExt = "kvx";
-  s.initialFolder = session::UserProfilesFolder;
-  return s;
 }
 
 }  // namespace
@@ -45,8 +31,8 @@ platform::FileDialogSpec ProfileDialog(const char* name, const char* title, plat
 // The filters are built with the translation at start-up; a dialog opened
 // before that (a test, say) builds them first.
 const text::TFileFilters& Filters() {
-  if (text::FileFilters.pictures.empty()) text::BuildFileFilters();
-  return text::FileFilters;
+  if (text::FileFilters().pictures.empty()) text::BuildFileFilters();
+  return text::FileFilters();
 }
 
 std::string PictureFilter() { return Filters().pictures; }
@@ -62,9 +48,9 @@ static bool ChoosePictureFile(std::string& path, const std::string& fallbackFold
   return ChooseInto(path, s, fallbackFolder);
 }
 
-bool ChoosePicture(std::string& path) { return ChoosePictureFile(path, session::SlidesFolder); }
+bool ChoosePicture(std::string& path) { return ChoosePictureFile(path, session::Folders().SlidesFolder); }
 
-bool ChooseTexture(std::string& path) { return ChoosePictureFile(path, session::TexturesFolder); }
+bool ChooseTexture(std::string& path) { return ChoosePictureFile(path, session::Folders().TexturesFolder); }
 
 bool ChooseMedia(std::string& path) {
   platform::FileDialogSpec s;
@@ -72,41 +58,7 @@ bool ChooseMedia(std::string& path) {
   s.title = text::Translate("Open");
   s.filter = MediaFilter();
   s.defaultExt = "wmv";
-  return ChooseInto(path, s, session::VideoFolder);
-}
-
-std::optional<std::string> ChooseSaveAsProfile() {
-  auto s = ProfileDialog("SaveDialog", "Save As", platform::FileDialogKind::Save);
-  s.overwritePrompt = true;
-  s.hideReadOnly = true;
-  s.pathMustExist = true;
-  s.noReadOnlyReturn = true;
-  return Run(s, [](const std::string& path) {
-    std::string profile = base::ChangeExtension(path, ".kvx");
-    if (!profile::IsFactoryProfile(profile)) return true;
-    ShowMessage(base::FileNameOf(profile) + "\r\n" + text::Translate("This file is protected. Please use a different filename."));
-    return false;
-  });
-}
-
-std::optional<std::string> ChooseNewProfile() {
-  auto s = ProfileDialog("NewDialog", "New", platform::FileDialogKind::Save);
-  s.pathMustExist = true;
-  s.noReadOnlyReturn = true;
-  return Run(s, [](const std::string& path) {
-    std::string profile = base::ChangeExtension(path, ".kvx");
-    if (!platform::os().files().Exists(profile)) return true;
-    ShowMessage(base::FileNameOf(profile) + "\r\n" + text::Translate("This file already exists. Please type a new filename."));
-    return false;
-  });
-}
-
-std::optional<std::string> ChooseOpenProfile() {
-  auto s = ProfileDialog("OpenDialog", "Open", platform::FileDialogKind::Open);
-  s.hideReadOnly = true;
-  s.pathMustExist = true;
-  s.fileMustExist = true;
-  return Run(s);
+  return ChooseInto(path, s, session::Folders().VideoFolder);
 }
 
 }  // namespace forms

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/F_main.h"
-#include "app/core_links.h"
 #include "forms/f_msgform.h"
+#include "forms/forms_state.h"
 #include "platform/platform.h"
+#include "session/command_line.h"
 
 namespace forms {
 namespace {
@@ -18,9 +18,9 @@ void Note(std::string_view category, std::string_view text) {
 
 // Why a message window may not show now, or null when it may.
 const char* SuppressedBecause() {
-  if (app::BatchMode) return "batch mode";
+  if (session::BatchMode()) return "batch mode";
   if (TMsgForm::AnyOpen()) return "another message window is open";
-  if (app::Links().mediaCenterFillsScreen && app::Links().mediaCenterFillsScreen()) return "Media Center fills the screen";
+  if (Host().MediaCenterFillsScreen()) return "Media Center fills the screen";
   return nullptr;
 }
 
@@ -32,10 +32,7 @@ bool MayShow() {
   return true;
 }
 
-std::vector<std::unique_ptr<TMsgForm>>& Modeless() {
-  static std::vector<std::unique_ptr<TMsgForm>> forms;
-  return forms;
-}
+std::vector<std::unique_ptr<TMsgForm>>& Modeless() { return State().modeless; }
 
 }  // namespace
 
@@ -76,7 +73,7 @@ void WarnOnce(std::string_view text, bool& show) {
   if (form.Checked("cbDontShow")) {
     show = false;
     Note("msgform", "box ticked: not to be shown again");
-    if (app::Links().notifyState) app::Links().notifyState(7);
+    Host().StateEvent(7);
   }
 }
 

@@ -1,24 +1,15 @@
 #include "forms/f_form.h"
 
+#include "forms/forms_state.h"
+#include "platform/platform.h"
+#include "session/program_window.h"
 #include "text/A_fonts.h"
 #include "text/A_translate.h"
-#include "app/F_main.h"
-#include "tool/T_tool.h"
-#include "app/core_links.h"
-#include "platform/platform.h"
 
 namespace forms {
-
-std::function<bool()> FormsHarvesting;
-
-
 namespace {
 
-std::map<std::int64_t, TForm*>& LiveForms() {
-  static std::map<std::int64_t, TForm*> forms;
-  return forms;
-}
-std::int64_t nextId = 1;
+std::map<std::int64_t, TForm*>& LiveForms() { return State().live; }
 
 platform::Forms& Forms() { return platform::os().forms(); }
 
@@ -28,13 +19,13 @@ void TranslateIfSet(std::string& text) {
 
 }  // namespace
 
-TForm::TForm(platform::FormSpec spec) : spec_(std::move(spec)), id_(nextId++) {
+TForm::TForm(platform::FormSpec spec) : spec_(std::move(spec)), id_(State().nextId++) {
   text::TranslationSection("Form: " + spec_.className);
   TranslateIfSet(spec_.caption);
   // Every form speaks in the dialog font, which the translation may change;
   // before the fonts exist (the splash) the form keeps its own.
-  if (!text::DialogFont.face.empty() && text::DialogFont.height > 0)
-    spec_.font = {text::DialogFont.face, text::DialogFont.height, text::DialogFont.bold};
+  if (!text::Fonts().DialogFont.face.empty() && text::Fonts().DialogFont.height > 0)
+    spec_.font = {text::Fonts().DialogFont.face, text::Fonts().DialogFont.height, text::Fonts().DialogFont.bold};
   for (auto& c : spec_.controls) {
     if (c.kind == platform::ControlKind::Label && c.tag == -1) c.bold = true;
     TranslateIfSet(c.caption);
@@ -59,7 +50,7 @@ platform::WindowHandle TForm::Window() const { return Forms().WindowOf(handle_);
 
 int TForm::ShowModal() {
   // In the harvest every modal form closes as soon as it is shown.
-  if (FormsHarvesting && FormsHarvesting()) app::PostCommand(14, id_);
+  if (text::HarvestMode()) session::PostCommand(14, id_);
   inModalRun_ = true;
   int result = Forms().ShowModal(handle_);
   inModalRun_ = false;
@@ -136,23 +127,9 @@ void TForm::OnFormEvent(platform::FormHandle, platform::FormEvent event, std::st
       }
       break;
     case platform::FormEvent::Help:
-      ApplicationHelpRequest();
+      Host().HelpRequested();
       break;
   }
-}
-
-void ApplicationHelpRequest() {
-  if (tool::ActiveTool) {
-    platform::os().windows().Beep();
-    return;
-  }
-  if (app::Links().showHelp) app::Links().showHelp();
-}
-
-void InstallForms() {
-  app::Links().closeForm = [](std::int64_t id) {
-    if (TForm* f = TForm::FromId(id)) f->Close(platform::modal::Cancel);
-  };
 }
 
 }  // namespace forms

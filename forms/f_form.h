@@ -65,14 +65,4 @@ class TForm : public platform::FormListener {
   Handler onClose_;
 };
 
-// The translation harvest opens every modal form and closes it at once; the
-// translation module says when that mode is on.
-extern std::function<bool()> FormsHarvesting;
-
-// Command 14 and the application's help request, installed into the core.
-void InstallForms();
-// The user asked for help (F1) in a form of the program: while a tool is active
-// there is only a beep.
-void ApplicationHelpRequest();
-
 }  // namespace forms

@@ -3,18 +3,15 @@
 #include <algorithm>
 #include <memory>
 
-#include "text/A_translate.h"
-#include "app/core_links.h"
-#include "session/screen_metrics.h"
+#include "forms/forms_state.h"
 #include "platform/platform.h"
+#include "resources/A_resrce.h"
+#include "resources/resource_names.h"
+#include "session/screen_metrics.h"
+#include "text/A_translate.h"
 
 namespace forms {
-
-std::function<const gfx::Bitmap*(std::string_view name)> FindPicture;
-
 namespace {
-
-int openCount = 0;
 
 constexpr int LabelLeft = 52, LabelTop = 10, LabelWidth = 300;
 constexpr int ButtonWidth = 75, ButtonHeight = 25, ButtonGap = 8;
@@ -52,7 +49,7 @@ platform::FormSpec MsgFormSpec(std::string_view text, MsgButtons buttons, bool w
   label.wordWrap = true;
   label.bounds = {LabelLeft, LabelTop, LabelLeft + LabelWidth, LabelTop + std::max(textBox.Height(), 1)};
 
-  if (const gfx::Bitmap* icon = FindPicture ? FindPicture("ic_1_Enabled") : nullptr; icon && !icon->empty()) {
+  if (const gfx::Bitmap* icon = resources::IconPicture(resources::EnabledIconName); icon && !icon->empty()) {
     platform::ControlSpec img;
     img.kind = platform::ControlKind::Picture;
     img.name = "imgIcon";
@@ -94,21 +91,21 @@ platform::FormSpec MsgFormSpec(std::string_view text, MsgButtons buttons, bool w
 
 TMsgForm::TMsgForm(std::string_view text, MsgButtons buttons, bool withCheckBox)
     : TForm(MsgFormSpec(text, buttons, withCheckBox)) {
-  ++openCount;
+  ++State().openMessageWindows;
   // Centred on the configuration window when that is on the screen, else on
   // the middle of the tool area.
   auto& w = platform::os().windows();
-  platform::WindowHandle config = app::Links().configurationWindow ? app::Links().configurationWindow() : platform::WindowHandle{};
+  platform::WindowHandle config = Host().ConfigurationWindow();
   if (config && w.IsVisible(config)) {
     platform::Rect r = w.Bounds(config);
     CentreOn({r.left + r.Width() / 2, r.top + r.Height() / 2});
   } else {
-    CentreOn(session::ToolAreaCenter);
+    CentreOn(session::Screens().ToolAreaCenter);
   }
 }
 
-TMsgForm::~TMsgForm() { --openCount; }
+TMsgForm::~TMsgForm() { --State().openMessageWindows; }
 
-bool TMsgForm::AnyOpen() { return openCount > 0; }
+bool TMsgForm::AnyOpen() { return State().openMessageWindows > 0; }
 
 }  // namespace forms

@@ -12,10 +12,6 @@
 
 namespace forms {
 
-// Pictures of the program's resources by name; the resources module installs
-// it. Without it (or for a name it lacks) the window simply has no icon.
-extern std::function<const gfx::Bitmap*(std::string_view name)> FindPicture;
-
 enum class MsgButtons { Ok, YesNo };
 
 // The declaration of the message window for one text: the layout rules of the

@@ -2,14 +2,13 @@
 
 #include <memory>
 
-#include "forms/f_msgform.h"
+#include "forms/forms_state.h"
 #include "platform/platform.h"
+#include "resources/A_resrce.h"
+#include "resources/resource_names.h"
 
 namespace forms {
 namespace {
-
-std::unique_ptr<TForm> splash;
-platform::Tick shownAt = 0;
 
 // Without the picture the window keeps a plain size and says what it says.
 constexpr int PlainWidth = 300, PlainHeight = 80;
@@ -27,7 +26,7 @@ platform::FormSpec SplashFormSpec() {
   // The application's icon beside the words, when the resources have it.
   s.clientWidth = PlainWidth;
   s.clientHeight = PlainHeight;
-  const gfx::Bitmap* picture = FindPicture ? FindPicture("ic_1_Enabled") : nullptr;
+  const gfx::Bitmap* picture = resources::IconPicture(resources::EnabledIconName);
   int textLeft = 20;
   if (picture && !picture->empty()) {
     platform::ControlSpec img;
@@ -50,17 +49,19 @@ platform::FormSpec SplashFormSpec() {
 }
 
 void ShowSplash() {
+  auto& splash = State().splash;
   splash = std::make_unique<TForm>(SplashFormSpec());
   platform::Rect screen = platform::os().screen().MonitorBounds(0);
   splash->CentreOn({screen.left + screen.Width() / 2, screen.top + screen.Height() / 2});
   splash->Show();
-  shownAt = platform::os().clock().TickCount();
+  State().splashShownAt = platform::os().clock().TickCount();
 }
 
-bool SplashShown() { return splash != nullptr; }
-platform::Tick SplashShownAt() { return shownAt; }
+bool SplashShown() { return State().splash != nullptr; }
+platform::Tick SplashShownAt() { return State().splashShownAt; }
 
 void FreeSplash() {
+  auto& splash = State().splash;
   if (!splash) return;
   splash->Hide();
   splash.reset();

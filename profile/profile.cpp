@@ -2,30 +2,50 @@
 
 #include <algorithm>
 
+#include <cstdio>
+#include <cstdlib>
+
+#include "base/program_state.h"
+#include "base/program_steps.h"
 #include "base/strings.h"
-#include "text/A_messages.h"
-#include "forms/A_dialogs.h"
 #include "forms/A_msg.h"
+#include "platform/platform.h"
+#include "profile/profile_dialogs.h"
 #include "session/A_paths.h"
 #include "session/A_prefs.h"
-#include "text/A_translate.h"
-#include "app/F_main.h"
-#include "store/XRLIniFile.h"
 #include "session/command_line.h"
-#include "app/hook_state.h"
+#include "store/XRLIniFile.h"
+#include "text/A_messages.h"
 #include "text/file_filters.h"
+#include "tool/T_tool.h"
 #include "tool/tool_kinds.h"
 #include "triggers/a_trigger.h"
-#include "platform/platform.h"
 
 namespace profile {
 
-std::string ProfilePath;
-bool ProfileReadOnly = false;
-bool ProfileModified = false;
-std::vector<std::string> FactoryProfiles, RecentFactoryProfiles, RecentUserProfiles, RecentProfiles;
-std::function<void()> CreateTriggersForButtons;
-std::function<void()> RefreshConfigurationWindow;
+ProfileState& State() { return base::CurrentProgram().Get<ProfileState>(); }
+
+ProfileHost& Host() {
+  ProfileHost* host = State().host;
+  if (!host) {
+    std::fputs("the program set no host for its profile\n", stderr);
+    std::abort();
+  }
+  return *host;
+}
+
+void RegisterSteps(base::ProgramSteps& steps) {
+  steps.Add("Set Constants", [] {
+    FindFactoryProfiles();
+    WriteFileAssociation();
+  });
+  steps.Add("Load Preferences", ChooseStartupProfile);
+  steps.Add("Load Profile", LoadProfile);
+  steps.Add("Finish Translation", [] {
+    State().FactoryProfiles.clear();
+    session::Recent() = {};
+  });
+}
 
 namespace {
 
@@ -36,31 +56,31 @@ bool Contains(const std::vector<std::string>& list, const std::string& path) {
 }
 
 std::string ProtectedQuestion() {
-  return base::FileNameOf(ProfilePath) + "\r\n" + text::Message(text::MessageId::ProtectedSaveElsewhere);
+  return base::FileNameOf(State().ProfilePath) + "\r\n" + text::Message(text::MessageId::ProtectedSaveElsewhere);
 }
 
 }  // namespace
 
-std::string DefaultProfilePath() { return session::UserProfilesFolder + "Myprofile." + "kvx"; }
+std::string DefaultProfilePath() { return session::Folders().UserProfilesFolder + "Myprofile." + "kvx"; }
 
-std::string ProfileFilter() { return text::FileFilters.profiles; }
+std::string ProfileFilter() { return text::FileFilters().profiles; }
 
 void FindFactoryProfiles() {
-  FactoryProfiles.clear();
+  State().FactoryProfiles.clear();
   for (const char* name : {"Internet-Email.kvx", "Media Player.kvx", "MyProfile.kvx", "Windows-Email.kvx"}) {
-    std::string path = session::AppProfilesFolder + name;
-    if (Files().Exists(path)) FactoryProfiles.push_back(path);
+    std::string path = session::Folders().AppProfilesFolder + name;
+    if (Files().Exists(path)) State().FactoryProfiles.push_back(path);
   }
 }
 
-bool IsFactoryProfile(const std::string& path) { return Contains(FactoryProfiles, path); }
+bool IsFactoryProfile(const std::string& path) { return Contains(State().FactoryProfiles, path); }
 
 void LoadProfile() {
-  if (app::BatchMode) return;
-  ProfileReadOnly = Files().Exists(ProfilePath) && (Files().IsReadOnly(ProfilePath) || IsFactoryProfile(ProfilePath));
-  store::TXRLIniFile ini(ProfilePath);
+  if (session::BatchMode()) return;
+  State().ProfileReadOnly = Files().Exists(State().ProfilePath) && (Files().IsReadOnly(State().ProfilePath) || IsFactoryProfile(State().ProfilePath));
+  store::TXRLIniFile ini(State().ProfilePath);
   triggers::LoadTriggers(ini);
-  NoteRecentProfile(ProfilePath);
+  NoteRecentProfile(State().ProfilePath);
   // Device codes 37 and 38 always carry the help and display-configuration tools.
   const std::pair<int, const char*> fixed[] = {{37, "THelpTool"}, {38, "TConfigTool"}};
   for (auto [code, cls] : fixed) {
@@ -69,33 +89,33 @@ void LoadProfile() {
       triggers::BindTool(code, std::move(tool));
     }
   }
-  ProfileModified = false;
-  platform::os().diagnostics().Note("profile", "loaded " + ProfilePath);
+  triggers::State().ProfileModified = false;
+  platform::os().diagnostics().Note("profile", "loaded " + State().ProfilePath);
 }
 
 bool SaveProfile() {
-  store::TXRLIniFile ini = store::TXRLIniFile::Fresh(ProfilePath);
+  store::TXRLIniFile ini = store::TXRLIniFile::Fresh(State().ProfilePath);
   triggers::SaveTriggers(ini);
   if (!ini.UpdateFile()) {
-    platform::os().diagnostics().Note("profile", "save failed " + ProfilePath);
+    platform::os().diagnostics().Note("profile", "save failed " + State().ProfilePath);
     return false;
   }
-  ProfileModified = false;
-  NoteRecentProfile(ProfilePath);
+  triggers::State().ProfileModified = false;
+  NoteRecentProfile(State().ProfilePath);
   return true;
 }
 
 void SaveProfileAs() {
-  std::optional<std::string> chosen = forms::ChooseSaveAsProfile();
+  std::optional<std::string> chosen = ChooseSaveAsProfile();
   if (!chosen) return;
-  if (tool::ActiveTool) tool::ActiveTool->Deactivate();
-  ProfilePath = *chosen;
-  ProfileReadOnly = false;
+  if (tool::ActiveTool()) tool::ActiveTool()->Deactivate();
+  State().ProfilePath = *chosen;
+  State().ProfileReadOnly = false;
   SaveProfile();
 }
 
 void NewProfile() {
-  std::optional<std::string> chosen = forms::ChooseNewProfile();
+  std::optional<std::string> chosen = ChooseNewProfile();
   if (!chosen) return;
   if (!Files().Exists(*chosen)) Files().ReplaceFile(*chosen, "");
   ChangeProfile(*chosen, 4);
@@ -103,29 +123,29 @@ void NewProfile() {
 }
 
 void OpenProfile() {
-  if (std::optional<std::string> chosen = forms::ChooseOpenProfile()) ChangeProfile(*chosen, 4);
+  if (std::optional<std::string> chosen = ChooseOpenProfile()) ChangeProfile(*chosen, 4);
 }
 
 void SaveWithMode(int mode) {
-  if (app::BatchMode) return;
+  if (session::BatchMode()) return;
   switch (mode) {
     case 1:
       SaveProfileAs();
       break;
     case 2:
-      if (ProfileModified && !ProfileReadOnly) SaveProfile();
+      if (triggers::State().ProfileModified && !State().ProfileReadOnly) SaveProfile();
       break;
     case 3:
-      if (!ProfileModified) break;
-      if (!ProfileReadOnly)
+      if (!triggers::State().ProfileModified) break;
+      if (!State().ProfileReadOnly)
         SaveProfile();
       else if (forms::Ask(ProtectedQuestion()) == forms::AnswerYes)
         SaveProfileAs();
       break;
     case 4:
-      if (!ProfileModified) break;
-      if (!ProfileReadOnly) {
-        if (forms::Ask(text::Message(text::MessageId::SaveChangesQuestion) + " " + base::FileNameOf(ProfilePath) + "?") == forms::AnswerYes)
+      if (!triggers::State().ProfileModified) break;
+      if (!State().ProfileReadOnly) {
+        if (forms::Ask(text::Message(text::MessageId::SaveChangesQuestion) + " " + base::FileNameOf(State().ProfilePath) + "?") == forms::AnswerYes)
           SaveProfile();
       } else if (forms::Ask(ProtectedQuestion()) == forms::AnswerYes) {
         SaveProfileAs();
@@ -138,20 +158,19 @@ void SaveWithMode(int mode) {
 
 void ChangeProfile(const std::string& path, int mode) {
   SaveWithMode(mode);
-  if (tool::ActiveTool) tool::ActiveTool->Deactivate();
+  if (tool::ActiveTool()) tool::ActiveTool()->Deactivate();
   triggers::DeleteAllTriggers();
-  ProfilePath = path;
-  if (CreateTriggersForButtons) CreateTriggersForButtons();
+  State().ProfilePath = path;
+  Host().CreateTriggersForButtons();
   LoadProfile();
   // The hooks recognise only what the new profile binds.
-  app::UpdateHookState(app::HookRefresh);
-  if (RefreshConfigurationWindow) RefreshConfigurationWindow();
+  Host().ProfileChanged();
 }
 
 void AddToRecentList(std::vector<std::string>& list, const std::string& path) {
   list.erase(std::remove_if(list.begin(), list.end(), [](const std::string& p) { return !Files().Exists(p); }),
              list.end());
-  while (list.size() >= MaxRecentProfiles) list.pop_back();
+  while (list.size() >= session::MaxRecentProfiles) list.pop_back();
   list.erase(std::remove_if(list.begin(), list.end(), [&](const std::string& p) { return base::SamePath(p, path); }),
              list.end());
   list.insert(list.begin(), path);
@@ -159,28 +178,28 @@ void AddToRecentList(std::vector<std::string>& list, const std::string& path) {
 
 void NoteRecentProfile(const std::string& path) {
   if (!Files().Exists(path)) return;
-  AddToRecentList(RecentProfiles, path);
-  AddToRecentList(IsFactoryProfile(path) ? RecentFactoryProfiles : RecentUserProfiles, path);
+  AddToRecentList(session::Recent().RecentProfiles, path);
+  AddToRecentList(IsFactoryProfile(path) ? session::Recent().RecentFactoryProfiles : session::Recent().RecentUserProfiles, path);
 }
 
 void ChooseStartupProfile() {
-  if (!session::CommandLine.profileArgument.empty()) {
-    ProfilePath = session::CommandLine.profileArgument;
+  if (!session::CommandLine().profileArgument.empty()) {
+    State().ProfilePath = session::CommandLine().profileArgument;
     return;
   }
-  std::string name = session::Prefs.ConfigFileName.empty() ? DefaultProfilePath() : session::Prefs.ConfigFileName;
+  std::string name = session::Prefs().ConfigFileName.empty() ? DefaultProfilePath() : session::Prefs().ConfigFileName;
   if (base::FileNameOf(name).empty()) {
-    ProfilePath = DefaultProfilePath();
+    State().ProfilePath = DefaultProfilePath();
   } else if (base::FolderOf(name).empty()) {
-    ProfilePath = Files().Exists(session::AppProfilesFolder + name) ? session::AppProfilesFolder + name : session::UserProfilesFolder + name;
+    State().ProfilePath = Files().Exists(session::Folders().AppProfilesFolder + name) ? session::Folders().AppProfilesFolder + name : session::Folders().UserProfilesFolder + name;
   } else {
-    ProfilePath = name;
+    State().ProfilePath = name;
   }
 }
 
 std::string ConfigFileNameForSave() {
-  if (base::SamePath(base::FolderOf(ProfilePath), session::UserProfilesFolder)) return base::FileNameOf(ProfilePath);
-  return ProfilePath;
+  if (base::SamePath(base::FolderOf(State().ProfilePath), session::Folders().UserProfilesFolder)) return base::FileNameOf(State().ProfilePath);
+  return State().ProfilePath;
 }
 
 void WriteFileAssociation() {
@@ -199,10 +218,10 @@ void WriteFileAssociation() {
 }
 
 std::string EditorCaption() {
-  std::string name = base::FileNameOf(ProfilePath);
+  std::string name = base::FileNameOf(State().ProfilePath);
   std::size_t dot = name.rfind('.');
   if (dot != std::string::npos) name.resize(dot);
-  return "Orvanta Nimbra - " + name + (ProfileReadOnly ? " (Read-Only)" : "");
+  return "Orvanta Nimbra - " + name + (State().ProfileReadOnly ? " (Read-Only)" : "");
 }
 
 }  // namespace profile

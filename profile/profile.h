@@ -2,22 +2,43 @@
 // table, the save modes with their questions, changing profile, the recent lists
 // and the ".kvx" file association.
 #pragma once
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
+namespace base {
+class ProgramSteps;
+}
+
 namespace profile {
 
-extern std::string ProfilePath;
-extern bool ProfileReadOnly;
-extern bool ProfileModified;
-extern std::vector<std::string> FactoryProfiles;
-extern std::vector<std::string> RecentFactoryProfiles;
-extern std::vector<std::string> RecentUserProfiles;
-extern std::vector<std::string> RecentProfiles;
+// What the profile asks of the program around it: the editor's part of a
+// change of profile. The program implements it (app/).
+class ProfileHost {
+ public:
+  virtual ~ProfileHost() = default;
+  // Before the new profile loads: the triggers of the toolbar buttons.
+  virtual void CreateTriggersForButtons() = 0;
+  // After it loaded: the hooks recognise what it binds, the editor shows it.
+  virtual void ProfileChanged() = 0;
+};
 
-inline constexpr int MaxRecentProfiles = 20;
+// The room's state. Whether the profile has unsaved changes is the trigger
+// table's ProfileModified: every change goes through the table.
+struct ProfileState {
+  std::string ProfilePath;
+  bool ProfileReadOnly = false;
+  std::vector<std::string> FactoryProfiles;  // the factory profiles that exist
+  ProfileHost* host = nullptr;
+};
+
+ProfileState& State();
+// The program's host; aborts when the program has not set one.
+ProfileHost& Host();
+
+// "Set Constants" (the factory profiles, the ".kvx" association), "Load
+// Preferences" (the start-up profile), "Load Profile" and, at "Finish
+// Translation", the profile lists.
+void RegisterSteps(base::ProgramSteps& steps);
 
 std::string DefaultProfilePath();
 std::string ProfileFilter();
@@ -36,6 +57,7 @@ void NewProfile();
 void OpenProfile();
 void SaveWithMode(int mode);
 void ChangeProfile(const std::string& path, int mode);
+// The recent lists (session::Recent()) learn of a profile that exists.
 void NoteRecentProfile(const std::string& path);
 void AddToRecentList(std::vector<std::string>& list, const std::string& path);
 
@@ -45,9 +67,5 @@ std::string ConfigFileNameForSave();
 
 void WriteFileAssociation();
 std::string EditorCaption();
-
-// Editor steps of ChangeProfile that the editor window fills.
-extern std::function<void()> CreateTriggersForButtons;
-extern std::function<void()> RefreshConfigurationWindow;
 
 }  // namespace profile

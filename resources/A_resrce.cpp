@@ -6,22 +6,20 @@
 #include <memory>
 #include <string>
 
-#include "app/core_links.h"
-#include "tool/image_slots.h"
+#include "gfx/codecs/bmp.h"
+#include "gfx/codecs/ico.h"
 #include "resources/resource_lists.h"
 #include "resources/resource_names.h"
-#include "gfx/codecs/bmp.h"
-#include "forms/f_msgform.h"
-#include "gfx/codecs/ico.h"
+#include "resources/resources_state.h"
 
 namespace resources {
 namespace {
 
-platform::ProgramResources* source = nullptr;
-std::map<std::string, gfx::Bitmap, std::less<>> pictures;
-std::map<int, ScreenCursorImage> cursors;
+ResourcesState& R() { return State(); }
 
 void LoadCursor(int id, std::string_view name) {
+  platform::ProgramResources* source = R().source;
+  if (!source) return;
   ScreenCursorImage c;
   c.handle = source->LoadCursor(name);
   if (!c.handle) return;  // no cursor: the tool window keeps the one it has
@@ -32,11 +30,11 @@ void LoadCursor(int id, std::string_view name) {
       c.hotspot = {frames->front().hotspot.x, frames->front().hotspot.y};
     }
   }
-  cursors[id] = std::move(c);
+  R().cursors[id] = std::move(c);
 }
 
 void LoadCursors() {
-  cursors.clear();
+  R().cursors.clear();
   for (const auto& entry : FixedCursors) LoadCursor(entry.id, entry.name);
   for (const auto& family : CursorFamilies)
     for (std::size_t c = 0; c < StockColors.size(); ++c)
@@ -46,13 +44,9 @@ void LoadCursors() {
 
 }  // namespace
 
-namespace {
-
-std::map<std::string, gfx::Bitmap, std::less<>> iconPictures;
-
-// An icon as a picture for the forms: its 32-pixel frame (or the nearest)
-// laid over the dialog face, since a form's picture has no alpha of its own.
 const gfx::Bitmap* IconPicture(std::string_view name) {
+  auto& iconPictures = R().iconPictures;
+  platform::ProgramResources* source = R().source;
   if (auto it = iconPictures.find(name); it != iconPictures.end()) return &it->second;
   gfx::Bitmap picture;
   if (source) {
@@ -80,21 +74,15 @@ const gfx::Bitmap* IconPicture(std::string_view name) {
   return &iconPictures.emplace(std::string(name), std::move(picture)).first->second;
 }
 
-}  // namespace
-
-void InstallResources(platform::ProgramResources& from) {
-  source = &from;
-  iconPictures.clear();
-  forms::FindPicture = IconPicture;
-  app::Links().loadResources = LoadResources;
-  app::Links().loadGraphics = LoadGraphics;
-  app::Links().freeResources = FreeResources;
-  tool::DrawPreviewSlot = DrawToolPreview;
-  tool::DrawIconSlots = DrawToolIcons;
+void UseResources(platform::ProgramResources& source) {
+  R().source = &source;
+  R().iconPictures.clear();
 }
+
 
 gfx::Bitmap LoadResourceBitmap(std::string_view name) {
   gfx::Bitmap b;
+  platform::ProgramResources* source = R().source;
   if (!source) return b;
   if (auto bytes = source->BitmapFile(name)) {
     if (!gfx::codecs::decodeBmp(*bytes, b)) b = gfx::Bitmap();
@@ -104,21 +92,25 @@ gfx::Bitmap LoadResourceBitmap(std::string_view name) {
 
 const gfx::Bitmap& Picture(std::string_view name) {
   static const gfx::Bitmap kNone;
+  const auto& pictures = R().pictures;
   auto it = pictures.find(name);
   return it == pictures.end() ? kNone : it->second;
 }
 
 const ScreenCursorImage* ScreenCursor(int id) {
+  const auto& cursors = R().cursors;
   auto it = cursors.find(id);
   return it == cursors.end() ? nullptr : &it->second;
 }
 
 platform::IconHandle ApplicationIcon(bool enabled, int size) {
+  platform::ProgramResources* source = R().source;
   if (!source) return {};
   return source->LoadIcon(enabled ? EnabledIconName : DisabledIconName, size);
 }
 
 void LoadResources() {
+  auto& pictures = R().pictures;
   pictures.clear();
   for (std::string_view name : PictureNames) pictures.emplace(std::string(name), LoadResourceBitmap(name));
   LoadCursors();
@@ -131,13 +123,12 @@ void LoadGraphics() {
   LoadButtonLists();
   LoadPreviewList(Picture("bm_Thumbnail_Missing"));
   LoadSwatchList();
-  tool::ResetImageSlots(StockIconCount, PreviewList().count());
 }
 
 void FreeResources() {
   FreeGraphicsLists();
-  pictures.clear();
-  cursors.clear();
+  R().pictures.clear();
+  R().cursors.clear();
   // The pointer pictures go last: a clipart tool may still hold an index.
   FreeResourceLists();
 }

@@ -14,13 +14,12 @@
 
 namespace resources {
 
-// Connects the start-up and shutdown steps and the image-slot drawing to this
-// module, reading from `source` (platform::Resources() in the programs).
-void InstallResources(platform::ProgramResources& source);
+// Where this program reads its resources (platform::Resources() in the programs).
+void UseResources(platform::ProgramResources& source);
 
-// The steps themselves: "Load Resources" (pictures, cursors, event, pointer and
-// autoshape lists), "Load Graphics" (button, preview and swatch lists), and
-// the frees of shutdown.
+// The room's steps: "Load Resources" (pictures, cursors, event, pointer and
+// autoshape lists), "Load Graphics" (button, preview and swatch lists) and
+// "Free Resources" (everything, the pointer pictures last).
 void LoadResources();
 void LoadGraphics();
 void FreeResources();
@@ -39,6 +38,11 @@ struct ScreenCursorImage {
 };
 // The cursor of the screen cursor table with this id; null when there is none.
 const ScreenCursorImage* ScreenCursor(int id);
+
+// An icon as a picture for the forms: its 32-pixel frame (or the nearest) laid
+// over the dialog face, since a form's picture has no alpha of its own. Null
+// never: a missing icon gives an empty picture.
+const gfx::Bitmap* IconPicture(std::string_view name);
 
 // The application icon ("ic_1_Enabled") or its disabled twin at a size.
 platform::IconHandle ApplicationIcon(bool enabled, int size);

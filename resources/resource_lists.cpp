@@ -5,26 +5,15 @@
 #include <string>
 
 #include "base/strings.h"
-#include "resources/A_resrce.h"
-#include "tool/T_tool.h"
-#include "resources/resource_names.h"
 #include "gfx/canvas.h"
+#include "resources/A_resrce.h"
+#include "resources/resource_names.h"
+#include "resources/resources_state.h"
 
 namespace resources {
 namespace {
 
-constexpr gfx::Color kMask = 0x008080;
-
-struct Lists {
-  gfx::ImageList smallButtons{26, 26, kMask};
-  gfx::ImageList largeButtons{52, 52, kMask};
-  gfx::ImageList preview{80, 60, kMask};
-  gfx::ImageList swatches{16, 16, kMask};
-  gfx::ImageList events{26, 26, kMask};
-  gfx::ImageList pointers{32, 32, kMask};
-  gfx::ImageList autoshapes{AutoshapeIconSize, AutoshapeIconSize, kMask};
-};
-Lists lists;
+TImageLists& Lists() { return State().Lists; }
 
 // Adds a picture or, when it is missing, a blank cell, so every later index
 // still names the picture it was meant for.
@@ -39,23 +28,21 @@ gfx::Bitmap KeyedByCorner(const gfx::Bitmap& b, gfx::Color listMask) {
   return Rekeyed(b, b.pixel(0, b.height() - 1), listMask);
 }
 
-// Slots of tools that own pictures lie beyond the loaded images; the list
-// grows with blank cells up to them.
+}  // namespace
+
 void ReplaceSlot(gfx::ImageList& list, int index, const gfx::Bitmap& picture) {
   if (index < 0) return;
   while (list.count() <= index) AddOrBlank(list, {});
   list.replace(index, picture);
 }
 
-}  // namespace
-
-gfx::ImageList& SmallButtonList() { return lists.smallButtons; }
-gfx::ImageList& LargeButtonList() { return lists.largeButtons; }
-gfx::ImageList& PreviewList() { return lists.preview; }
-gfx::ImageList& SwatchList() { return lists.swatches; }
-gfx::ImageList& EventList() { return lists.events; }
-gfx::ImageList& PointerList() { return lists.pointers; }
-gfx::ImageList& AutoshapeList() { return lists.autoshapes; }
+gfx::ImageList& SmallButtonList() { return Lists().smallButtons; }
+gfx::ImageList& LargeButtonList() { return Lists().largeButtons; }
+gfx::ImageList& PreviewList() { return Lists().preview; }
+gfx::ImageList& SwatchList() { return Lists().swatches; }
+gfx::ImageList& EventList() { return Lists().events; }
+gfx::ImageList& PointerList() { return Lists().pointers; }
+gfx::ImageList& AutoshapeList() { return Lists().autoshapes; }
 
 gfx::Bitmap Rekeyed(const gfx::Bitmap& picture, gfx::Color from, gfx::Color to) {
   gfx::Bitmap b = picture;
@@ -66,82 +53,68 @@ gfx::Bitmap Rekeyed(const gfx::Bitmap& picture, gfx::Color from, gfx::Color to) 
 }
 
 void LoadEventList() {
-  lists.events.clear();
+  Lists().events.clear();
   for (std::string_view name : EventIconNames)
-    AddOrBlank(lists.events, KeyedByCorner(LoadResourceBitmap(name), kMask));
+    AddOrBlank(Lists().events, KeyedByCorner(LoadResourceBitmap(name), ListMaskColor));
 }
 
 void LoadPointerList() {
-  lists.pointers.clear();
-  for (std::string_view name : PointerImageNames) AddOrBlank(lists.pointers, LoadResourceBitmap(base::UpperCase(name)));
+  Lists().pointers.clear();
+  for (std::string_view name : PointerImageNames) AddOrBlank(Lists().pointers, LoadResourceBitmap(base::UpperCase(name)));
 }
 
 void LoadAutoshapeList(const gfx::Bitmap& sheet) {
-  lists.autoshapes.clear();
+  Lists().autoshapes.clear();
   for (int i = 0; i < AutoshapeCount; ++i) {
-    gfx::Bitmap icon(AutoshapeIconSize, AutoshapeIconSize, kMask);
+    gfx::Bitmap icon(AutoshapeIconSize, AutoshapeIconSize, ListMaskColor);
     if (!sheet.empty()) {
       gfx::Canvas c(icon);
       c.bitBlt(4, 4, AutoshapeCellSize, AutoshapeCellSize, &sheet, (i % AutoshapeColumns) * AutoshapeColumnPitch,
                (i / AutoshapeColumns) * AutoshapeRowPitch, gfx::rop3::kSrcCopy);
     }
-    lists.autoshapes.add(icon);
+    Lists().autoshapes.add(icon);
   }
 }
 
 void LoadButtonLists() {
-  lists.smallButtons.clear();
-  lists.largeButtons.clear();
+  Lists().smallButtons.clear();
+  Lists().largeButtons.clear();
   for (int i = 0; i < StockIconCount; ++i) {
     const std::string_view name = StockIconNames[i];
-    const gfx::Bitmap small = KeyedByCorner(LoadResourceBitmap(name), kMask);
-    gfx::Bitmap large = KeyedByCorner(LoadResourceBitmap(std::string(name) + std::string(BigIconSuffix)), kMask);
-    AddOrBlank(lists.smallButtons, small);
-    AddOrBlank(lists.largeButtons, large.empty() ? small : large);  // the list stretches the small one
+    const gfx::Bitmap small = KeyedByCorner(LoadResourceBitmap(name), ListMaskColor);
+    gfx::Bitmap large = KeyedByCorner(LoadResourceBitmap(std::string(name) + std::string(BigIconSuffix)), ListMaskColor);
+    AddOrBlank(Lists().smallButtons, small);
+    AddOrBlank(Lists().largeButtons, large.empty() ? small : large);  // the list stretches the small one
   }
 }
 
 void LoadPreviewList(const gfx::Bitmap& placeholder) {
-  lists.preview.clear();
-  AddOrBlank(lists.preview, placeholder);
+  Lists().preview.clear();
+  AddOrBlank(Lists().preview, placeholder);
 }
 
 void LoadSwatchList() {
-  lists.swatches.clear();
-  for (const auto& c : StockColors) lists.swatches.add(ColorDotSwatchImage(c.color));
-  for (int w : SwatchLineWidths) lists.swatches.add(LineSwatchImage(w));
-  for (const auto& c : StockColors) lists.swatches.add(PageSwatchImage(c.color));
+  Lists().swatches.clear();
+  for (const auto& c : StockColors) Lists().swatches.add(ColorDotSwatchImage(c.color));
+  for (int w : SwatchLineWidths) Lists().swatches.add(LineSwatchImage(w));
+  for (const auto& c : StockColors) Lists().swatches.add(PageSwatchImage(c.color));
 }
 
 void FreeGraphicsLists() {
-  lists.preview.clear();
-  lists.smallButtons.clear();
-  lists.largeButtons.clear();
-  lists.swatches.clear();
+  Lists().preview.clear();
+  Lists().smallButtons.clear();
+  Lists().largeButtons.clear();
+  Lists().swatches.clear();
 }
 
 void FreeResourceLists() {
-  lists.events.clear();
-  lists.autoshapes.clear();
-  lists.pointers.clear();
-}
-
-void DrawToolPreview(tool::TTool& tool) {
-  gfx::Bitmap b(lists.preview.width(), lists.preview.height(), 0xFFFFFF);
-  tool.DrawPreview(b);
-  ReplaceSlot(lists.preview, tool.PreviewIndex, b);
-}
-
-void DrawToolIcons(tool::TTool& tool) {
-  for (gfx::ImageList* list : {&lists.smallButtons, &lists.largeButtons}) {
-    gfx::Bitmap b(list->width(), list->height(), tool.MaskColor);
-    tool.DrawIcon(b);
-    ReplaceSlot(*list, tool.IconIndex, Rekeyed(b, tool.MaskColor, list->maskColor()));
-  }
+  Lists().events.clear();
+  Lists().autoshapes.clear();
+  Lists().pointers.clear();
 }
 
 void DrawButtonIcon(gfx::Bitmap& target, int index) {
-  const gfx::ImageList& list = target.width() < lists.largeButtons.width() ? lists.smallButtons : lists.largeButtons;
+  const gfx::ImageList& list = target.width() < Lists().largeButtons.width() ? Lists().smallButtons : Lists().largeButtons;
   gfx::Canvas c(target);
   list.draw(c, 0, 0, index);
 }

@@ -1,14 +1,24 @@
 // The image lists of A_resrce: filled from the resources by name, drawn into
-// by tools that paint their own icons and previews. Internal to A_resrce.
+// by tools that paint their own icons and previews.
 #pragma once
 #include "gfx/bitmap.h"
 #include "gfx/image_list.h"
-
-namespace tool {
-class TTool;
-}
+#include "resources/resource_names.h"
 
 namespace resources {
+
+// Every list has the same transparent colour.
+inline constexpr gfx::Color ListMaskColor = 0x008080;
+
+struct TImageLists {
+  gfx::ImageList smallButtons{26, 26, ListMaskColor};
+  gfx::ImageList largeButtons{52, 52, ListMaskColor};
+  gfx::ImageList preview{80, 60, ListMaskColor};
+  gfx::ImageList swatches{16, 16, ListMaskColor};
+  gfx::ImageList events{26, 26, ListMaskColor};
+  gfx::ImageList pointers{32, 32, ListMaskColor};
+  gfx::ImageList autoshapes{AutoshapeIconSize, AutoshapeIconSize, ListMaskColor};
+};
 
 void LoadEventList();
 void LoadPointerList();
@@ -20,9 +30,9 @@ void LoadSwatchList();
 void FreeGraphicsLists();
 void FreeResourceLists();
 
-// The image-slot hooks of the tools (core/image_slots.h).
-void DrawToolPreview(tool::TTool& tool);
-void DrawToolIcons(tool::TTool& tool);
+// Puts a picture in slot `index`. Slots of tools that own pictures lie beyond
+// the loaded images; the list grows with blank cells up to them.
+void ReplaceSlot(gfx::ImageList& list, int index, const gfx::Bitmap& picture);
 
 // The picture with its transparent colour `from` made the list's `to`; pixels
 // that already had the colour `to` move one step off it so they stay visible.

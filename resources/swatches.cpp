@@ -4,7 +4,7 @@
 
 namespace resources {
 namespace {
-constexpr gfx::Color kMask = 0x008080, kBlack = 0x000000, kWhite = 0xFFFFFF, kMagenta = 0xFF00FF;
+constexpr gfx::Color kMask = ListMaskColor, kBlack = 0x000000, kWhite = 0xFFFFFF, kMagenta = 0xFF00FF;
 }  // namespace
 
 gfx::Bitmap ColorDotSwatchImage(gfx::Color color) {

@@ -32,6 +32,8 @@ build() {
 }
 
 mkdir -p build
+echo "== layering"
+if scripts/check_layers.sh; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 if build native; then
   echo "== tests native"
   ctest --preset native --timeout 300 -j2 2>&1 | tee build/ctest-native.log | grep -E 'tests passed|Failed|\*\*\*' || true

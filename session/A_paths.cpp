@@ -1,14 +1,12 @@
 #include "session/A_paths.h"
 
-
 #include "base/strings.h"
 #include "platform/platform.h"
+#include "session/session_state.h"
 
 namespace session {
 
-std::string AppFolder, AppDataFolder, UserProfilesFolder, AppProfilesFolder, SlidesFolder, TexturesFolder,
-    MediaFolder, MusicFolder, VideoFolder, HelpFolder, IconsFolder, SkinsFolder, CommonMusicFolder,
-    CommonPicturesFolder, CommonVideoFolder, CdDrive;
+TFolders& Folders() { return State().Folders; }
 
 namespace {
 
@@ -32,8 +30,8 @@ std::string WithBackslash(std::string s) {
 }  // namespace
 
 std::string ExpandFolderMacros(std::string_view path) {
-  std::string s = ReplaceNoCase(std::string(path), "{app}", AppFolder);
-  s = ReplaceNoCase(std::move(s), "{userappdata}", AppDataFolder);
+  std::string s = ReplaceNoCase(std::string(path), "{app}", Folders().AppFolder);
+  s = ReplaceNoCase(std::move(s), "{userappdata}", Folders().AppDataFolder);
   std::string out;
   out.reserve(s.size());
   for (char c : s)
@@ -51,32 +49,33 @@ std::string FindCdDrive() {
 void SetFolders(bool createIconsFolder) {
   auto& shell = platform::os().shell();
   auto& files = platform::os().files();
-  AppFolder = base::FolderOf(shell.ProgramPath());
-  AppDataFolder = WithBackslash(shell.KnownFolder(platform::ShellFolder::AppData));
+  TFolders& f = Folders();
+  f.AppFolder = base::FolderOf(shell.ProgramPath());
+  f.AppDataFolder = WithBackslash(shell.KnownFolder(platform::ShellFolder::AppData));
   // Without an application-data folder the profiles stay beside the program.
-  if (AppDataFolder.empty()) AppDataFolder = AppFolder;
-  UserProfilesFolder = ExpandFolderMacros("{userappdata}\\Orvanta Nimbra\\Profiles\\");
-  AppProfilesFolder = ExpandFolderMacros("{app}\\Profiles\\");
+  if (f.AppDataFolder.empty()) f.AppDataFolder = f.AppFolder;
+  f.UserProfilesFolder = ExpandFolderMacros("{userappdata}\\Orvanta Nimbra\\Profiles\\");
+  f.AppProfilesFolder = ExpandFolderMacros("{app}\\Profiles\\");
   std::string pictures = shell.KnownFolder(platform::ShellFolder::MyPictures);
-  SlidesFolder = pictures.empty() ? AppFolder + "Slides\\" : WithBackslash(pictures);
-  TexturesFolder = AppFolder + "Textures\\";
-  MediaFolder = AppFolder + "Media\\";
+  f.SlidesFolder = pictures.empty() ? f.AppFolder + "Slides\\" : WithBackslash(pictures);
+  f.TexturesFolder = f.AppFolder + "Textures\\";
+  f.MediaFolder = f.AppFolder + "Media\\";
   std::string music = shell.KnownFolder(platform::ShellFolder::MyMusic);
-  MusicFolder = music.empty() ? MediaFolder : WithBackslash(music);
+  f.MusicFolder = music.empty() ? f.MediaFolder : WithBackslash(music);
   std::string videos = shell.KnownFolder(platform::ShellFolder::MyVideos);
-  VideoFolder = videos.empty() ? MediaFolder : WithBackslash(videos);
-  HelpFolder = AppFolder + "Help\\";
-  IconsFolder = AppFolder + "Icons\\";
-  SkinsFolder = AppFolder + "Skins\\";
-  CommonMusicFolder = WithBackslash(shell.KnownFolder(platform::ShellFolder::CommonMusic));
-  CommonPicturesFolder = WithBackslash(shell.KnownFolder(platform::ShellFolder::CommonPictures));
-  CommonVideoFolder = WithBackslash(shell.KnownFolder(platform::ShellFolder::CommonVideos));
-  CdDrive = FindCdDrive();
+  f.VideoFolder = videos.empty() ? f.MediaFolder : WithBackslash(videos);
+  f.HelpFolder = f.AppFolder + "Help\\";
+  f.IconsFolder = f.AppFolder + "Icons\\";
+  f.SkinsFolder = f.AppFolder + "Skins\\";
+  f.CommonMusicFolder = WithBackslash(shell.KnownFolder(platform::ShellFolder::CommonMusic));
+  f.CommonPicturesFolder = WithBackslash(shell.KnownFolder(platform::ShellFolder::CommonPictures));
+  f.CommonVideoFolder = WithBackslash(shell.KnownFolder(platform::ShellFolder::CommonVideos));
+  f.CdDrive = FindCdDrive();
 
-  for (const std::string* f : {&UserProfilesFolder, &AppProfilesFolder, &TexturesFolder, &MediaFolder, &HelpFolder})
-    if (!files.IsFolder(*f)) files.CreateFolders(*f);
-  if (pictures.empty() && !files.IsFolder(SlidesFolder)) files.CreateFolders(SlidesFolder);
-  if (createIconsFolder && !files.IsFolder(IconsFolder)) files.CreateFolders(IconsFolder);
+  for (const std::string* folder : {&f.UserProfilesFolder, &f.AppProfilesFolder, &f.TexturesFolder, &f.MediaFolder, &f.HelpFolder})
+    if (!files.IsFolder(*folder)) files.CreateFolders(*folder);
+  if (pictures.empty() && !files.IsFolder(f.SlidesFolder)) files.CreateFolders(f.SlidesFolder);
+  if (createIconsFolder && !files.IsFolder(f.IconsFolder)) files.CreateFolders(f.IconsFolder);
 }
 
 }  // namespace session

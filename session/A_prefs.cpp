@@ -5,14 +5,15 @@
 #include <vector>
 
 #include "base/strings.h"
-#include "session/A_paths.h"
-#include "store/XRLIniFile.h"
-#include "profile/profile.h"
 #include "platform/platform.h"
+#include "session/A_paths.h"
+#include "session/session_state.h"
+#include "store/XRLIniFile.h"
 
 namespace session {
 
-TPreferences Prefs;
+TPreferences& Prefs() { return State().Prefs; }
+TRecentProfiles& Recent() { return State().Recent; }
 
 namespace {
 
@@ -66,60 +67,65 @@ const std::vector<Setting>& Settings() {
 
 const char* const RecentKeys[3] = {"RecentProfiles_Factory", "RecentProfiles_User", "RecentProfiles_All"};
 
-std::vector<std::string>* RecentLists[3] = {&profile::RecentFactoryProfiles, &profile::RecentUserProfiles, &profile::RecentProfiles};
+std::vector<std::string>* RecentList(int n) {
+  TRecentProfiles& r = Recent();
+  std::vector<std::string>* lists[3] = {&r.RecentFactoryProfiles, &r.RecentUserProfiles, &r.RecentProfiles};
+  return lists[n];
+}
 
 }  // namespace
 
-std::string PreferencesPath() { return UserProfilesFolder + "Config.ini"; }
+std::string PreferencesPath() { return Folders().UserProfilesFolder + "Config.ini"; }
 
 void LoadPreferences() {
+  TPreferences& prefs = Prefs();
   store::TXRLIniFile ini(PreferencesPath());
   for (const Setting& s : Settings()) {
     ini.Section = s.section;
     if (auto b = std::get_if<bool TPreferences::*>(&s.field)) {
-      Prefs.*(*b) = ini.ReadBool(s.key, Prefs.*(*b));
+      prefs.*(*b) = ini.ReadBool(s.key, prefs.*(*b));
     } else {
       int TPreferences::*f = std::get<int TPreferences::*>(s.field);
-      Prefs.*f = std::clamp(ini.ReadInteger(s.key, Prefs.*f), s.range.min, s.range.max);
+      prefs.*f = std::clamp(ini.ReadInteger(s.key, prefs.*f), s.range.min, s.range.max);
     }
   }
   ini.Section = "#H";
-  Prefs.ConfigFileName = ini.ReadString("ConfigFileName", "");
+  prefs.ConfigFileName = ini.ReadString("ConfigFileName", "");
   // Every start is in tray mode; the editor may switch it off until the program ends.
-  Prefs.TrayIcon = true;
+  prefs.TrayIcon = true;
   for (int list = 0; list < 3; ++list) {
-    RecentLists[list]->clear();
-    for (int n = 19; n >= 0; --n) {
+    RecentList(list)->clear();
+    for (int n = MaxRecentProfiles - 1; n >= 0; --n) {
       std::string path = ini.ReadString(std::string(RecentKeys[list]) + std::to_string(n), "");
       if (!path.empty() && platform::os().files().Exists(path)) {
-        auto& l = *RecentLists[list];
+        auto& l = *RecentList(list);
         l.erase(std::remove_if(l.begin(), l.end(), [&](const std::string& p) { return base::SamePath(p, path); }),
                 l.end());
         l.insert(l.begin(), path);
       }
     }
   }
-  profile::ChooseStartupProfile();
 }
 
-bool SavePreferences() {
+bool SavePreferences(const std::string& configFileName) {
+  TPreferences& prefs = Prefs();
   store::TXRLIniFile ini = store::TXRLIniFile::Fresh(PreferencesPath());
-  Prefs.FirstExecution = false;
+  prefs.FirstExecution = false;
   bool configNameWritten = false;
   for (const Setting& s : Settings()) {
     ini.Section = s.section;
     if (!configNameWritten && std::string_view(s.section) == "#H") {
-      ini.WriteString("ConfigFileName", profile::ConfigFileNameForSave());
+      ini.WriteString("ConfigFileName", configFileName);
       configNameWritten = true;
     }
     if (auto b = std::get_if<bool TPreferences::*>(&s.field))
-      ini.WriteBool(s.key, Prefs.*(*b));
+      ini.WriteBool(s.key, prefs.*(*b));
     else
-      ini.WriteInteger(s.key, Prefs.*std::get<int TPreferences::*>(s.field));
+      ini.WriteInteger(s.key, prefs.*std::get<int TPreferences::*>(s.field));
   }
   ini.Section = "#H";
   for (int list = 0; list < 3; ++list) {
-    const auto& l = *RecentLists[list];
+    const auto& l = *RecentList(list);
     for (int n = static_cast<int>(l.size()) - 1; n >= 0; --n)
       ini.WriteString(std::string(RecentKeys[list]) + std::to_string(n), l[static_cast<std::size_t>(n)]);
   }

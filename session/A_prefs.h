@@ -2,6 +2,7 @@
 // is described once in a table that drives both reading and writing.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace session {
 
@@ -40,13 +41,24 @@ struct TPreferences {
   bool FirstExecution = true;
 };
 
-extern TPreferences Prefs;
+// The recent-profile lists that Config.ini keeps, newest first.
+inline constexpr int MaxRecentProfiles = 20;
+struct TRecentProfiles {
+  std::vector<std::string> RecentFactoryProfiles;
+  std::vector<std::string> RecentUserProfiles;
+  std::vector<std::string> RecentProfiles;  // all of them
+};
 
-// Reads Config.ini (missing keys keep their defaults, values out of range are
-// limited) and chooses the start-up profile.
+// This program's preferences and recent lists.
+TPreferences& Prefs();
+TRecentProfiles& Recent();
+
+// Reads Config.ini: missing keys keep their defaults, values out of range are
+// limited; the recent lists keep only files that exist.
 void LoadPreferences();
-// Writes Config.ini whole; false when the write failed (the old file is kept).
-bool SavePreferences();
+// Writes Config.ini whole, with the profile name the profile gives
+// ("ConfigFileName"); false when the write failed (the old file is kept).
+bool SavePreferences(const std::string& configFileName);
 std::string PreferencesPath();
 
 }  // namespace session

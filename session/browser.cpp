@@ -1,12 +1,12 @@
 #include "session/browser.h"
 
 #include "base/strings.h"
-#include "session/A_paths.h"
 #include "platform/platform.h"
+#include "session/session_state.h"
 
 namespace session {
 
-std::string BrowserPath, BrowserKind;
+TBrowser& Browser() { return State().Browser; }
 
 namespace {
 
@@ -28,17 +28,17 @@ std::string UnusedProbePath() {
 }  // namespace
 
 void DetectDefaultBrowser() {
-  BrowserPath.clear();
-  BrowserKind.clear();
+  TBrowser& b = Browser();
+  b = {};
   auto& files = platform::os().files();
   std::string probe = UnusedProbePath();
   if (probe.empty() || !files.ReplaceFile(probe, "")) return;
   auto program = platform::os().shell().ExecutableFor(probe);
   files.Delete(probe);
   if (!program || program->empty()) return;
-  BrowserPath = *program;
-  std::string name = base::FileNameOf(BrowserPath);
-  BrowserKind = !name.empty() && (name[0] == 'N' || name[0] == 'n') ? "NETSCAPE" : "IExplore";
+  b.BrowserPath = *program;
+  std::string name = base::FileNameOf(b.BrowserPath);
+  b.BrowserKind = !name.empty() && (name[0] == 'N' || name[0] == 'n') ? "NETSCAPE" : "IExplore";
 }
 
 }  // namespace session

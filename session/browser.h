@@ -4,10 +4,13 @@
 
 namespace session {
 
-// Empty when no program opens web pages.
-extern std::string BrowserPath;
-// The browser's conversation service: "NETSCAPE" or "IExplore"; empty with no browser.
-extern std::string BrowserKind;
+struct TBrowser {
+  std::string BrowserPath;  // empty when no program opens web pages
+  std::string BrowserKind;  // its conversation service: "NETSCAPE" or "IExplore"; empty with no browser
+};
+
+// This program's answer.
+TBrowser& Browser();
 
 // Asks the shell which program opens an ".htm" file.
 void DetectDefaultBrowser();

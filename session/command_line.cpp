@@ -1,13 +1,13 @@
 #include "session/command_line.h"
 
 #include "base/strings.h"
-#include "session/A_paths.h"
-#include "app/F_main.h"
 #include "platform/platform.h"
+#include "session/session_state.h"
 
 namespace session {
 
-CommandLineOptions CommandLine;
+CommandLineOptions& CommandLine() { return State().CommandLine; }
+bool BatchMode() { return State().BatchMode; }
 
 CommandLineOptions ParseCommandLine(const std::vector<std::string>& args) {
   CommandLineOptions o;
@@ -28,9 +28,10 @@ CommandLineOptions ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 void ReadCommandLine() {
-  CommandLine = ParseCommandLine(platform::os().shell().CommandLineArguments());
-  app::BatchMode = CommandLine.BatchMode();
-  platform::os().diagnostics().SetVerbose(CommandLine.debugOutput);
+  SessionState& s = State();
+  s.CommandLine = ParseCommandLine(platform::os().shell().CommandLineArguments());
+  s.BatchMode = s.CommandLine.BatchMode();
+  platform::os().diagnostics().SetVerbose(s.CommandLine.debugOutput);
 }
 
 }  // namespace session

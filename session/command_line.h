@@ -17,10 +17,14 @@ struct CommandLineOptions {
   bool BatchMode() const { return listRequiredHelpFiles || removeUnusedHelpFiles || updateTranslationFile; }
 };
 
-extern CommandLineOptions CommandLine;
+// This program's switches, and whether one of the maintenance switches made
+// it a batch job: it runs the job and quits after 2 s, without loading or
+// saving a profile and without message boxes.
+CommandLineOptions& CommandLine();
+bool BatchMode();
 
 CommandLineOptions ParseCommandLine(const std::vector<std::string>& args);
-// Reads the process's arguments into CommandLine and sets BatchMode.
+// Reads the process's arguments into CommandLine() and sets BatchMode().
 void ReadCommandLine();
 
 }  // namespace session

@@ -2,19 +2,13 @@
 
 #include <algorithm>
 
-#include "session/A_prefs.h"
 #include "platform/platform.h"
+#include "session/A_prefs.h"
+#include "session/session_state.h"
 
 namespace session {
 
-platform::Rect ToolArea;
-int ToolAreaWidth = 0, ToolAreaHeight = 0, ToolAreaHalfWidth = 0, ToolAreaHalfHeight = 0;
-platform::Point ToolAreaCenter;
-platform::Rect VirtualScreen;
-platform::Rect PrimaryRect;
-int ColorDepth = 24;
-bool PaletteDevice = false;
-int OsClass = 5;
+TScreenMetrics& Screens() { return State().Screens; }
 
 int ComputeOsClass(int major, int minor, bool reportsWindowsMe) {
   // Only the NT family exists for this build's platforms; the 9x classes are kept
@@ -29,22 +23,24 @@ int ComputeOsClass(int major, int minor, bool reportsWindowsMe) {
 
 void MeasureScreens() {
   auto& screen = platform::os().screen();
-  ColorDepth = std::min(screen.ColorDepth(), 24);
-  PaletteDevice = screen.PaletteDevice();
-  PrimaryRect = screen.MonitorBounds(0);
+  TScreenMetrics& m = Screens();
+  TPreferences& prefs = Prefs();
+  m.ColorDepth = std::min(screen.ColorDepth(), 24);
+  m.PaletteDevice = screen.PaletteDevice();
+  m.PrimaryRect = screen.MonitorBounds(0);
   int monitors = screen.MonitorCount();
-  if (monitors <= 0 || !(OsClass == 1 || OsClass == 2 || OsClass == 4 || OsClass == 5)) {
-    VirtualScreen = ToolArea = PrimaryRect = {0, 0, PrimaryRect.Width(), PrimaryRect.Height()};
+  if (monitors <= 0 || !(m.OsClass == 1 || m.OsClass == 2 || m.OsClass == 4 || m.OsClass == 5)) {
+    m.VirtualScreen = m.ToolArea = m.PrimaryRect = {0, 0, m.PrimaryRect.Width(), m.PrimaryRect.Height()};
   } else {
-    VirtualScreen = screen.VirtualScreen();
-    if (Prefs.MonitorNum > monitors) Prefs.MonitorNum = 0;
-    ToolArea = Prefs.MonitorNum != 0 ? screen.MonitorBounds(Prefs.MonitorNum - 1) : VirtualScreen;
+    m.VirtualScreen = screen.VirtualScreen();
+    if (prefs.MonitorNum > monitors) prefs.MonitorNum = 0;
+    m.ToolArea = prefs.MonitorNum != 0 ? screen.MonitorBounds(prefs.MonitorNum - 1) : m.VirtualScreen;
   }
-  ToolAreaWidth = ToolArea.Width();
-  ToolAreaHeight = ToolArea.Height();
-  ToolAreaHalfWidth = ToolAreaWidth / 2;
-  ToolAreaHalfHeight = ToolAreaHeight / 2;
-  ToolAreaCenter = {ToolArea.left + ToolAreaHalfWidth, ToolArea.top + ToolAreaHalfHeight};
+  m.ToolAreaWidth = m.ToolArea.Width();
+  m.ToolAreaHeight = m.ToolArea.Height();
+  m.ToolAreaHalfWidth = m.ToolAreaWidth / 2;
+  m.ToolAreaHalfHeight = m.ToolAreaHeight / 2;
+  m.ToolAreaCenter = {m.ToolArea.left + m.ToolAreaHalfWidth, m.ToolArea.top + m.ToolAreaHalfHeight};
 }
 
 }  // namespace session

@@ -5,14 +5,19 @@
 
 namespace session {
 
-extern platform::Rect ToolArea;
-extern int ToolAreaWidth, ToolAreaHeight, ToolAreaHalfWidth, ToolAreaHalfHeight;
-extern platform::Point ToolAreaCenter;
-extern platform::Rect VirtualScreen;
-extern platform::Rect PrimaryRect;
-extern int ColorDepth;
-extern bool PaletteDevice;
-extern int OsClass;
+struct TScreenMetrics {
+  platform::Rect ToolArea;
+  int ToolAreaWidth = 0, ToolAreaHeight = 0, ToolAreaHalfWidth = 0, ToolAreaHalfHeight = 0;
+  platform::Point ToolAreaCenter;
+  platform::Rect VirtualScreen;
+  platform::Rect PrimaryRect;
+  int ColorDepth = 24;
+  bool PaletteDevice = false;
+  int OsClass = 5;  // the Windows version class
+};
+
+// This program's last measurement.
+TScreenMetrics& Screens();
 
 void MeasureScreens();
 int ComputeOsClass(int major, int minor, bool reportsWindowsMe);

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "session/A_paths.h"
-#include "triggers/a_trigger.h"
+#include "app/app_state.h"
+#include "test_support/test_tools.h"
 
 namespace test_support {
 
@@ -15,20 +15,25 @@ std::string MakeTempFolder() {
   return made ? std::string(made) : std::string("/tmp");
 }
 
+int RunVelmora() {
+  NoHookLibrary hooks;
+  app::Program program(hooks, nullptr);
+  return program.Run();
+}
+
 SimTest::SimTest(platform::sim::DesktopOptions options) {
   root_ = MakeTempFolder();
   options.hostRoot = root_;
   desktop_ = std::make_unique<platform::sim::SimDesktop>(options);
   process_ = &desktop_->CreateProcess("Velmora.exe", {});
   bind_ = std::make_unique<platform::ScopedPlatform>(*process_);
-  app::ResetCoreState();
+  program_ = std::make_unique<app::Program>(hooks_, nullptr);
+  ToolLog().clear();
 }
 
 SimTest::~SimTest() {
-  // Triggers own tools whose deleters may reach the platform: free them while bound.
-  triggers::ClearTriggerTable();
-  tool::FreeAllKeptTools();
-  app::ResetCoreState();
+  // The program's tools and forms reach the platform as they go: free them while bound.
+  program_.reset();
   bind_.reset();
   std::error_code ec;
   std::filesystem::remove_all(root_, ec);
@@ -50,9 +55,9 @@ std::string SimTest::ReadFile(const std::string& windowsPath) {
 void SimTest::StartProgram(std::vector<std::string> args) {
   (void)args;
   ASSERT_TRUE(app::SingleInstanceCheck());
-  app::Starting = true;
+  app::State().Starting = true;
   ASSERT_TRUE(app::CreateControlWindow());
-  app::Starting = false;
+  app::State().Starting = false;
 }
 
 platform::WindowHandle SimTest::ForeignWindow(const std::string& cls, platform::Rect bounds) {

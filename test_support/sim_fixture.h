@@ -11,12 +11,23 @@
 #include <vector>
 
 #include "app/F_main.h"
+#include "app/program.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_process.h"
 
 namespace test_support {
 
 std::string MakeTempFolder();
+
+// A hook library that installs nothing and starts no timer: the program's
+// tests drive the control window directly.
+class NoHookLibrary final : public shared::HookLibrary {
+ public:
+  void InstallHooks() override {}
+  void RemoveHooks() override {}
+  std::uint32_t StartHiResTimer(std::uint32_t, std::uint32_t, std::uint64_t) override { return 0; }
+  void StopHiResTimer() override {}
+};
 
 class LambdaTimeline final : public platform::sim::Timeline {
  public:
@@ -32,7 +43,12 @@ class LambdaTimeline final : public platform::sim::Timeline {
   std::size_t next_ = 0;
 };
 
-// A desktop and the main program's process, bound as the current platform.
+// The whole program (Velmora.exe's entry) on the bound platform, with no hook
+// library and no resources; for tests that start the program as Windows would.
+int RunVelmora();
+
+// A desktop and the main program's process, bound as the current platform,
+// with a fresh program (all its rooms' state) bound for the test.
 class SimTest : public ::testing::Test {
  protected:
   explicit SimTest(platform::sim::DesktopOptions options = {});
@@ -56,6 +72,8 @@ class SimTest : public ::testing::Test {
   std::unique_ptr<platform::sim::SimDesktop> desktop_;
   platform::sim::SimProcess* process_ = nullptr;
   std::unique_ptr<platform::ScopedPlatform> bind_;
+  NoHookLibrary hooks_;
+  std::unique_ptr<app::Program> program_;
 };
 
 }  // namespace test_support

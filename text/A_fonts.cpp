@@ -5,12 +5,13 @@
 #include <optional>
 #include <string_view>
 
-#include "text/A_translate.h"
 #include "platform/platform.h"
+#include "text/A_translate.h"
+#include "text/text_state.h"
 
 namespace text {
 
-FontRecord DialogFont, MenuFont, SymbolFont, BoldDialogFont, SmallDialogFont, HintFont;
+TFonts& Fonts() { return State().Fonts; }
 
 namespace {
 
@@ -43,28 +44,30 @@ void ApplyTranslatedFont(FontRecord& font) {
 }
 
 void CreateFonts() {
-  DialogFont = FontRecord{"MS Sans Serif", 18};
+  TFonts& f = Fonts();
+  f.DialogFont = FontRecord{"MS Sans Serif", 18};
   TranslationSection("Application Font - Please read above for more information");
-  ApplyTranslatedFont(DialogFont);
+  ApplyTranslatedFont(f.DialogFont);
   platform::FontFace menu = platform::os().screen().MenuFont();
-  MenuFont = FontRecord{menu.face, menu.height};
-  SymbolFont = FontRecord{"Marlett", MenuFont.height};
-  BoldDialogFont = DialogFont;
-  BoldDialogFont.bold = true;
-  SmallDialogFont = DialogFont;
-  SmallDialogFont.size = 10;
-  HintFont = DialogFont;
+  f.MenuFont = FontRecord{menu.face, menu.height};
+  f.SymbolFont = FontRecord{"Marlett", f.MenuFont.height};
+  f.BoldDialogFont = f.DialogFont;
+  f.BoldDialogFont.bold = true;
+  f.SmallDialogFont = f.DialogFont;
+  f.SmallDialogFont.size = 10;
+  f.HintFont = f.DialogFont;
 }
 
 void AlignFontsWithDialogFont() {
-  for (FontRecord* f : {&BoldDialogFont, &SmallDialogFont, &MenuFont}) {
-    f->face = DialogFont.face;
-    f->height = DialogFont.height;
-    f->size = 0;
+  TFonts& f = Fonts();
+  for (FontRecord* font : {&f.BoldDialogFont, &f.SmallDialogFont, &f.MenuFont}) {
+    font->face = f.DialogFont.face;
+    font->height = f.DialogFont.height;
+    font->size = 0;
   }
-  HintFont.height = (DialogFont.height * 12 + 5) / 10;
+  f.HintFont.height = (f.DialogFont.height * 12 + 5) / 10;
 }
 
-void FreeFonts() { DialogFont = MenuFont = SymbolFont = BoldDialogFont = SmallDialogFont = HintFont = FontRecord{}; }
+void FreeFonts() { Fonts() = TFonts{}; }
 
 }  // namespace text

@@ -17,12 +17,17 @@ struct FontRecord {
   bool operator==(const FontRecord&) const = default;
 };
 
-extern FontRecord DialogFont;
-extern FontRecord MenuFont;
-extern FontRecord SymbolFont;
-extern FontRecord BoldDialogFont;
-extern FontRecord SmallDialogFont;
-extern FontRecord HintFont;
+struct TFonts {
+  FontRecord DialogFont;
+  FontRecord MenuFont;
+  FontRecord SymbolFont;
+  FontRecord BoldDialogFont;
+  FontRecord SmallDialogFont;
+  FontRecord HintFont;
+};
+
+// This program's fonts (empty until CreateFonts).
+TFonts& Fonts();
 
 // Creates the fonts, letting the translation's "_FontName", "_FontHeight" and
 // "_FontCharSet" entries replace the dialog font's face, height and character set.

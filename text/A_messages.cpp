@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "text/A_translate.h"
+#include "text/text_state.h"
 
 namespace text {
 namespace {
@@ -95,11 +96,12 @@ std::array<std::string, EntryCount> Untranslated() {
   return out;
 }
 
-std::array<std::string, EntryCount> table = Untranslated();
-
 }  // namespace
 
+TMessageTable::TMessageTable() : texts(Untranslated()) {}
+
 void BuildMessageTable() {
+  auto& table = State().Messages.texts;
   std::size_t next = 0;
   for (std::size_t i = 0; i < Texts.size(); ++i) {
     if (next < std::size(Sections) && static_cast<std::size_t>(Sections[next].first) == i)
@@ -109,10 +111,11 @@ void BuildMessageTable() {
   table.back() = SwipeHint(true);
 }
 
-void FreeMessageTable() { table = Untranslated(); }
+void FreeMessageTable() { State().Messages.texts = Untranslated(); }
 
 const std::string& Message(MessageId id) {
   static const std::string none;
+  const auto& table = State().Messages.texts;
   auto i = static_cast<std::size_t>(id);
   return i < table.size() ? table[i] : none;
 }

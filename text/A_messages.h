@@ -1,6 +1,8 @@
 // The table of message texts: every message the user can see, translated once
 // when the table is built.
 #pragma once
+#include <array>
+#include <cstddef>
 #include <string>
 
 namespace text {
@@ -59,6 +61,12 @@ enum class MessageId {
   DirectXUnavailable,
   SwipeButtonHint,
   Count
+};
+
+// The texts of this program's table, untranslated until it is built.
+struct TMessageTable {
+  TMessageTable();
+  std::array<std::string, static_cast<std::size_t>(MessageId::Count)> texts;
 };
 
 // Builds the table through Translate, with its harvest sections.

@@ -3,28 +3,28 @@
 #include <algorithm>
 #include <set>
 
-#include "session/A_paths.h"
 #include "platform/platform.h"
+#include "session/A_paths.h"
+#include "text/text_state.h"
 
 namespace text {
 namespace {
 
-TranslationTable table;
-bool harvesting = false;
-std::vector<std::string> harvest;
-std::set<std::string, std::less<>> harvested;
+TTranslation& T() { return State().Translation; }
 
 bool OnlyDigits(std::string_view s) {
   return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 void Harvest(std::string_view text) {
-  if (text.empty() || OnlyDigits(text) || harvested.count(text)) return;
-  harvested.emplace(text);
-  harvest.emplace_back(text);
+  TTranslation& t = T();
+  if (text.empty() || OnlyDigits(text) || t.harvested.count(text)) return;
+  t.harvested.emplace(text);
+  t.harvest.emplace_back(text);
 }
 
 std::string Lookup(std::string_view text) {
+  const TranslationTable& table = T().table;
   auto it = table.find(text);
   return it == table.end() ? std::string(text) : it->second;
 }
@@ -69,7 +69,7 @@ static_assert(std::size(HeaderLines) == 33);
 
 std::string TranslateOne(std::string_view text) {
   if (text.empty()) return {};
-  if (harvesting) {
+  if (T().harvesting) {
     Harvest(text);
     return std::string(text);
   }
@@ -98,15 +98,16 @@ TranslationTable ParseTranslation(std::string_view content) {
   return out;
 }
 
-void SetTranslationTable(TranslationTable t) { table = std::move(t); }
-void SetHarvestMode(bool on) { harvesting = on; }
-bool HarvestMode() { return harvesting; }
-const std::vector<std::string>& HarvestList() { return harvest; }
+void SetTranslationTable(TranslationTable t) { T().table = std::move(t); }
+void SetHarvestMode(bool on) { T().harvesting = on; }
+bool HarvestMode() { return T().harvesting; }
+const std::vector<std::string>& HarvestList() { return T().harvest; }
 
 void FreeTranslation() {
-  table.clear();
-  harvest.clear();
-  harvested.clear();
+  TTranslation& t = T();
+  t.table.clear();
+  t.harvest.clear();
+  t.harvested.clear();
 }
 
 std::string Translate(std::string_view text) {
@@ -125,19 +126,20 @@ std::string Translate(std::string_view text) {
 }
 
 void TranslationSection(std::string_view name) {
-  if (!harvesting) return;
+  if (!T().harvesting) return;
   Translate(std::string(84, '/') + " " + std::string(name));
 }
 
 std::string HarvestFileText() {
+  const TTranslation& t = T();
   std::string out;
   for (const char* line : HeaderLines) out.append(line).append("\r\n");
-  for (const std::string& line : harvest) {
+  for (const std::string& line : t.harvest) {
     if (line.rfind("//", 0) == 0) {
       out.append(line);
     } else {
-      auto it = table.find(line);
-      out.append(line).append("=").append(it == table.end() ? std::string() : it->second);
+      auto it = t.table.find(line);
+      out.append(line).append("=").append(it == t.table.end() ? std::string() : it->second);
     }
     out.append("\r\n");
   }
@@ -145,12 +147,12 @@ std::string HarvestFileText() {
 }
 
 void LoadTranslationFile() {
-  auto content = platform::os().files().ReadFile(session::HelpFolder + "translat.dqz");
+  auto content = platform::os().files().ReadFile(session::Folders().HelpFolder + "translat.dqz");
   SetTranslationTable(content ? ParseTranslation(*content) : TranslationTable{});
 }
 
 void WriteHarvestFile() {
-  std::string path = session::HelpFolder + "translat.new";
+  std::string path = session::Folders().HelpFolder + "translat.new";
   if (!platform::os().files().ReplaceFile(path, HarvestFileText()))
     platform::os().diagnostics().Note("translation", "cannot write " + path);
 }

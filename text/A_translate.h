@@ -2,6 +2,7 @@
 // collects those texts into a new translation file.
 #pragma once
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +16,15 @@ using TranslationTable = std::map<std::string, std::string, std::less<>>;
 // a line without "=" is its own key and value. Lines may end with CR, LF or both.
 TranslationTable ParseTranslation(std::string_view content);
 
-// The table in use and the harvest state of this run.
+// The table in use and the harvest state of this run: the harvest collects
+// every text once, in the order first seen.
+struct TTranslation {
+  TranslationTable table;
+  bool harvesting = false;
+  std::vector<std::string> harvest;
+  std::set<std::string, std::less<>> harvested;
+};
+
 void SetTranslationTable(TranslationTable table);
 void SetHarvestMode(bool on);
 bool HarvestMode();

@@ -1,10 +1,11 @@
 #include "text/date_time_words.h"
 
 #include "text/A_translate.h"
+#include "text/text_state.h"
 
 namespace text {
 
-TDateTimeWords DateTimeWords;
+TDateTimeWords& DateTimeWords() { return State().DateTimeWords; }
 
 void TranslateDateTimeWords() {
   static constexpr const char* Days[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
@@ -24,7 +25,7 @@ void TranslateDateTimeWords() {
   w.sec = Translate("Sec");
   w.minute = Translate("Minute");
   w.second = Translate("Second");
-  DateTimeWords = std::move(w);
+  DateTimeWords() = std::move(w);
 }
 
 }  // namespace text

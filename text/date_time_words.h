@@ -12,9 +12,10 @@ struct TDateTimeWords {
   std::string am, pm, year, month, day, hour, min, sec, minute, second;
 };
 
-extern TDateTimeWords DateTimeWords;
+// This program's words (empty until they are translated).
+TDateTimeWords& DateTimeWords();
 
-// Fills DateTimeWords with the translations, in the harvest section "Date and Time".
+// Fills DateTimeWords() with the translations, in the harvest section "Date and Time".
 void TranslateDateTimeWords();
 
 }  // namespace text

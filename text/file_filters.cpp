@@ -1,10 +1,11 @@
 #include "text/file_filters.h"
 
 #include "text/A_translate.h"
+#include "text/text_state.h"
 
 namespace text {
 
-TFileFilters FileFilters;
+TFileFilters& FileFilters() { return State().FileFilters; }
 
 namespace {
 
@@ -31,7 +32,7 @@ void BuildFileFilters() {
   f.media += Entry(Translate("Windows video file"), " (avi) ", "*.avi;*.wmv");
   f.media += Entry(Translate("QuickTime Movies"), " ", "*.qtw;*.mov;*.qt");
   f.media += Entry(Translate("All files"), " ", "*.*");
-  FileFilters = std::move(f);
+  FileFilters() = std::move(f);
 }
 
 }  // namespace text

@@ -8,7 +8,8 @@ struct TFileFilters {
   std::string profiles, pictures, sounds, screenSavers, media;
 };
 
-extern TFileFilters FileFilters;
+// This program's filters (empty until they are built).
+TFileFilters& FileFilters();
 
 // Builds the filters, in the harvest section "File Types".
 void BuildFileFilters();

@@ -8,12 +8,9 @@
 
 namespace text {
 
-std::function<std::vector<std::string>()> CatalogueHelpNames;
-
-std::vector<std::string> RequiredHelpFiles() {
+std::vector<std::string> RequiredHelpFiles(const std::vector<std::string>& helpNames) {
   std::vector<std::string> names;
-  if (CatalogueHelpNames)
-    for (const std::string& help : CatalogueHelpNames()) names.push_back(help + ".rtf");
+  for (const std::string& help : helpNames) names.push_back(help + ".rtf");
   // The help topics Overview, Configuration, Operation, Preferences and Toolbars.
   for (const char* stem : {"overview", "config", "operate", "pref", "toolbar"}) names.push_back(std::string(stem) + ".rtf");
   for (const char* file : {"translat.dqz", "translat.new", "License.txt"}) names.emplace_back(file);
@@ -24,10 +21,10 @@ std::vector<std::string> RequiredHelpFiles() {
   return names;
 }
 
-void WriteRequiredHelpFilesList() {
+void WriteRequiredHelpFilesList(const std::vector<std::string>& helpNames) {
   constexpr const char* path = "RequiredHelpFiles.txt";  // relative: the current folder
   std::string text;
-  for (const std::string& name : RequiredHelpFiles()) text += name + "\r\n";
+  for (const std::string& name : RequiredHelpFiles(helpNames)) text += name + "\r\n";
   auto& files = platform::os().files();
   files.Delete(path);
   files.ReplaceFile(path, text);
@@ -35,8 +32,9 @@ void WriteRequiredHelpFilesList() {
 
 void RemoveHelpDocuments() {
   auto& files = platform::os().files();
+  const std::string& folder = session::Folders().HelpFolder;
   for (const char* pattern : {"*.rtf", "*.hlp"})
-    for (const std::string& name : files.ListFiles(session::HelpFolder, pattern)) files.Delete(session::HelpFolder + name);
+    for (const std::string& name : files.ListFiles(folder, pattern)) files.Delete(folder + name);
 }
 
 }  // namespace text

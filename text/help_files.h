@@ -1,19 +1,16 @@
 // The help documents the program needs, and the two maintenance jobs on them.
 #pragma once
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace text {
 
-// The `HelpName` of every catalogue entry. The catalogue fills this in when it is
-// built; until then no tool kind contributes a help document.
-extern std::function<std::vector<std::string>()> CatalogueHelpNames;
-
-// Sorted, without duplicates (file names compare without case, as on Windows).
-std::vector<std::string> RequiredHelpFiles();
+// The documents of the tool kinds (`helpNames`: the HelpName of every
+// catalogue entry, as ".rtf") and the fixed ones; sorted, without duplicates
+// (file names compare without case, as on Windows).
+std::vector<std::string> RequiredHelpFiles(const std::vector<std::string>& helpNames);
 // "/LISTREQUIREDHELPFILES": RequiredHelpFiles.txt in the current folder, one name a line.
-void WriteRequiredHelpFilesList();
+void WriteRequiredHelpFilesList(const std::vector<std::string>& helpNames);
 // "/REMOVEUNUSEDHELPFILES": every "*.rtf" and "*.hlp" file in HelpFolder.
 void RemoveHelpDocuments();
 

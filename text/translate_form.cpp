@@ -31,9 +31,9 @@ void TranslateComponent(TranslatableComponent& c) {
     c.UseParentFont();
     c.SetHint(Translate(c.Hint()));
   }
-  if (kind == ComponentKind::ListView) c.SetFont(DialogFont);
+  if (kind == ComponentKind::ListView) c.SetFont(Fonts().DialogFont);
   if (HasCaption(kind)) c.SetText(Translate(c.Text()));
-  if (kind == ComponentKind::StaticText && c.Tag() == -1) c.SetFont(BoldDialogFont);
+  if (kind == ComponentKind::StaticText && c.Tag() == -1) c.SetFont(Fonts().BoldDialogFont);
   if (HasItems(kind)) {
     std::vector<std::string> items = c.Items();
     for (auto& item : items) item = Translate(item);
@@ -46,7 +46,7 @@ void TranslateComponent(TranslatableComponent& c) {
 void TranslateForm(TranslatableForm& form) {
   TranslationSection("Form: " + form.ClassName());
   form.SetCaption(Translate(form.Caption()));
-  form.SetFont(DialogFont);
+  form.SetFont(Fonts().DialogFont);
   form.SetScaled(false);
   for (TranslatableComponent* c : form.Components())
     if (c) TranslateComponent(*c);

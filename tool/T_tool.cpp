@@ -6,29 +6,19 @@
 #include <vector>
 
 #include "forms/A_msg.h"
-#include "resources/A_resrce.h"
-#include "app/F_main.h"
-#include "store/XRLIniFile.h"
-#include "app/core_links.h"
-#include "app/hook_library.h"
-#include "app/hook_state.h"
-#include "tool/image_slots.h"
-#include "session/screen_metrics.h"
 #include "platform/platform.h"
+#include "resources/A_resrce.h"
+#include "session/program_window.h"
+#include "session/screen_metrics.h"
+#include "session/session_state.h"
+#include "store/XRLIniFile.h"
+#include "tool/image_slots.h"
+#include "tool/tool_state.h"
 
 namespace tool {
-
-TTool* ActiveTool = nullptr;
-TTool* ConfiguringTool = nullptr;
-
 namespace {
 
-std::map<ToolId, TTool*>& Registry() {
-  static std::map<ToolId, TTool*> tools;
-  return tools;
-}
-ToolId nextToolId = 1;
-std::vector<ToolPtr> keptTools;
+std::map<ToolId, TTool*>& Registry() { return State().live; }
 
 void Note(const std::string& text) { platform::os().diagnostics().Note("tool", text); }
 
@@ -44,28 +34,32 @@ constexpr CodeRange EventClasses[AllowedEventClassCount] = {
 // A tool that is ActiveTool but has not started yet owns its window and has told
 // the hooks that a tool runs; this gives both back when such a tool goes.
 void AbandonActivation(TTool& tool) {
-  if (app::Links().releaseToolWindow && tool.UsesToolWindow) app::Links().releaseToolWindow(tool);
+  if (tool.UsesToolWindow) Host().ReleaseToolWindow(tool);
   tool.Buffer1.reset();
   tool.Buffer2.reset();
-  if (ActiveTool == &tool) ActiveTool = nullptr;
-  app::UpdateHookState(app::HookIdle);
+  if (State().ActiveTool == &tool) State().ActiveTool = nullptr;
+  Host().UpdateHookState(HookIdle);
 }
 
 }  // namespace
 
 void ToolDeleter::operator()(TTool* tool) const {
   if (!tool) return;
-  if (ActiveTool == tool) {
+  ToolState& s = State();
+  if (s.ActiveTool == tool) {
     if (tool->Active)
       tool->Deactivate();
     else
       AbandonActivation(*tool);
   }
-  if (ConfiguringTool == tool) ConfiguringTool = nullptr;
-  if (app::PendingActivation == tool->Id()) app::PendingActivation = 0;
+  if (s.ConfiguringTool == tool) s.ConfiguringTool = nullptr;
+  if (s.PendingActivation == tool->Id()) s.PendingActivation = 0;
   tool->ReleaseResources();
   delete tool;
 }
+
+TTool* ActiveTool() { return State().ActiveTool; }
+TTool* ConfiguringTool() { return State().ConfiguringTool; }
 
 TTool* FindTool(ToolId id) {
   auto it = Registry().find(id);
@@ -73,10 +67,11 @@ TTool* FindTool(ToolId id) {
 }
 
 void KeepUntilFreed(ToolPtr tool) {
-  if (tool) keptTools.push_back(std::move(tool));
+  if (tool) State().keptTools.push_back(std::move(tool));
 }
 
 bool FreeKeptTool(ToolId id) {
+  auto& keptTools = State().keptTools;
   auto it = std::find_if(keptTools.begin(), keptTools.end(), [&](const ToolPtr& t) { return t->Id() == id; });
   if (it == keptTools.end()) return false;
   ToolPtr tool = std::move(*it);
@@ -84,13 +79,19 @@ bool FreeKeptTool(ToolId id) {
   return true;
 }
 
-void FreeAllKeptTools() { keptTools.clear(); }
+void FreeAllKeptTools() { State().keptTools.clear(); }
 
-TTool::TTool() : id_(nextToolId++) {
+void SetPendingActivation(TTool& tool, platform::Tick due) {
+  State().PendingActivation = tool.Id();
+  State().PendingActivationTime = due;
+  Host().QuietHooksUntil(due);
+}
+
+TTool::TTool() : id_(State().nextToolId++) {
   Registry()[id_] = this;
-  ScreenRect = session::ToolArea;
-  ScreenWidth = session::ToolAreaWidth;
-  ScreenHeight = session::ToolAreaHeight;
+  ScreenRect = session::Screens().ToolArea;
+  ScreenWidth = session::Screens().ToolAreaWidth;
+  ScreenHeight = session::Screens().ToolAreaHeight;
   HalfWidth = ScreenWidth / 2;
   HalfHeight = ScreenHeight / 2;
   Center = {ScreenRect.left + HalfWidth, ScreenRect.top + HalfHeight};
@@ -124,7 +125,7 @@ void TTool::DrawStockIcon(gfx::Bitmap& bitmap, int index) const { resources::Dra
 
 void TTool::Configure() { forms::ShowMessage("This tool cannot be configured."); }
 
-void TTool::Retrigger() { app::PostCommand(123, 0); }
+void TTool::Retrigger() { session::PostCommand(123, 0); }
 
 ToolPtr TTool::Duplicate() const {
   ToolPtr copy = Clone();
@@ -146,16 +147,16 @@ void TTool::Refresh() {
 }
 
 void TTool::EditProperties() {
-  TTool* previous = ConfiguringTool;
-  ConfiguringTool = this;
-  app::UpdateHookState(app::HookDialogOpen);
+  TTool* previous = State().ConfiguringTool;
+  State().ConfiguringTool = this;
+  Host().UpdateHookState(HookDialogOpen);
   try {
     Configure();
     Refresh();
   } catch (...) {
   }
-  ConfiguringTool = previous;
-  app::UpdateHookState(app::HookDialogClosed);
+  State().ConfiguringTool = previous;
+  Host().UpdateHookState(HookDialogClosed);
 }
 
 void TTool::SaveTool(store::TXRLIniFile& ini) {
@@ -183,43 +184,43 @@ void TTool::LoadTool(store::TXRLIniFile& ini) {
 // ---- lifecycle ----
 
 void TTool::Activate() {
-  if (ActiveTool == this) {
+  ToolState& s = State();
+  ToolHost& host = Host();
+  if (s.ActiveTool == this) {
     Retrigger();
     return;
   }
   bool delay = false;
   platform::Tick extra = 0;
-  if (app::Links().closePageSorter && app::Links().closePageSorter()) delay = true;
+  if (host.ClosePageSorter()) delay = true;
   session::MeasureScreens();
-  if (HideEditor && app::Links().hideEditorForTool && app::Links().hideEditorForTool()) delay = true;
-  if (ShrinkMediaCenter && app::Links().mediaCenterFillsScreen && app::Links().mediaCenterFillsScreen()) {
-    if (app::Links().shrinkMediaCenter) app::Links().shrinkMediaCenter();
+  if (HideEditor && host.HideEditorForTool()) delay = true;
+  if (ShrinkMediaCenter && host.MediaCenterFillsScreen()) {
+    host.ShrinkMediaCenter();
     extra += 1000;
     delay = true;
   }
-  if (ActiveTool && EndsActiveTool) {
-    ActiveTool->Deactivate();
+  if (s.ActiveTool && EndsActiveTool) {
+    s.ActiveTool->Deactivate();
     delay = true;
   }
   if (delay) {
-    app::SetPendingActivation(*this, platform::os().clock().TickCount() + extra + 1000);
+    SetPendingActivation(*this, platform::os().clock().TickCount() + extra + 1000);
     Note("activation delayed " + std::string(ClassName()));
     return;
   }
   StartCursor = platform::os().screen().CursorPos();
   ReturnTo = 0;
-  TargetWindow = app::LastForeignWindow;
+  TargetWindow = session::State().LastForeignWindow;
   Note("execute " + std::string(ClassName()));
   Execute();
   if (Instant) return;
-  ActiveTool = this;
-  if (UsesToolWindow && app::Links().attachToolWindow) app::Links().attachToolWindow(*this);
+  s.ActiveTool = this;
+  if (UsesToolWindow) host.AttachToolWindow(*this);
   // Buffers are made by the tool window module, which knows the bitmap type.
-  app::UpdateHookState(app::HookToolActive);
-  if (HiResInterval != 0)
-    app::Hooks().StartHiResTimer(static_cast<std::uint32_t>(HiResInterval), static_cast<std::uint32_t>(HiResResolution),
-                            app::ControlWindowHandle.value);
-  app::PostCommand(4, Id());
+  host.UpdateHookState(HookToolActive);
+  if (HiResInterval != 0) host.StartHiResTimer(HiResInterval, HiResResolution);
+  session::PostCommand(4, Id());
 }
 
 void TTool::StartPhase() {
@@ -228,12 +229,12 @@ void TTool::StartPhase() {
   Note("start " + std::string(ClassName()));
   Start();
   if (CapturesMouse) {
-    bool captured = app::Links().startMouseCapture && app::Links().startMouseCapture();
+    bool captured = Host().StartMouseCapture();
     auto& screen = platform::os().screen();
     if (captured) {
       platform::Point p = screen.CursorPos();
       screen.ClipCursor(platform::Rect{p.x, p.y, p.x + 1, p.y + 1});
-      app::UpdateHookState(app::HookRefresh);
+      Host().UpdateHookState(HookRefresh);
     } else {
       // Without DirectInput the hook library holds the cursor and reports deltas.
       platform::Rect v = screen.VirtualScreen();
@@ -241,10 +242,7 @@ void TTool::StartPhase() {
       p.x = std::clamp(p.x, v.left + 20, std::max(v.left + 20, v.right - 20));
       p.y = std::clamp(p.y, v.top + 20, std::max(v.top + 20, v.bottom - 20));
       screen.SetCursorPos(p);
-      if (app::HookData) {
-        app::HookData->LockPoint = {p.x, p.y};
-        app::HookData->CursorLocked = 1;
-      }
+      Host().LockCursor(p);
     }
   }
   if (Active) Running = true;
@@ -255,36 +253,38 @@ void TTool::Deactivate() {
   Running = false;
   Active = false;
   Note("deactivate " + std::string(ClassName()));
+  ToolHost& host = Host();
   if (CapturesMouse) {
-    if (app::Links().stopMouseCapture) app::Links().stopMouseCapture();
+    host.StopMouseCapture();
     platform::os().screen().ClipCursor(std::nullopt);
-    app::UpdateHookState(app::HookRefresh);
-    if (app::HookData) app::HookData->CursorLocked = 0;
+    host.UpdateHookState(HookRefresh);
+    host.UnlockCursor();
   }
-  if (HiResInterval != 0) app::Hooks().StopHiResTimer();
+  if (HiResInterval != 0) host.StopHiResTimer();
   Stop();
-  if (app::Links().releaseToolWindow && UsesToolWindow) app::Links().releaseToolWindow(*this);
+  if (UsesToolWindow) host.ReleaseToolWindow(*this);
   Buffer1.reset();
   Buffer2.reset();
-  if (app::Links().refreshToolButton) app::Links().refreshToolButton(*this);
-  if (ActiveTool == this) ActiveTool = nullptr;
+  host.RefreshToolButton(*this);
+  if (State().ActiveTool == this) State().ActiveTool = nullptr;
   // A full-screen window (a slide show) under the tool area's centre gets the
   // focus back. The centre, not half the size: the area need not start at (0, 0).
   auto& win = platform::os().windows();
-  platform::WindowHandle under = win.TopLevelAt(session::ToolAreaCenter);
+  const session::TScreenMetrics& screens = session::Screens();
+  platform::WindowHandle under = win.TopLevelAt(screens.ToolAreaCenter);
   if (under && under != win.Desktop()) {
     platform::Rect r = win.Bounds(under);
+    const platform::Rect& area = screens.ToolArea;
     auto near = [](int a, int b) { return a - b <= 50 && b - a <= 50; };
-    if (near(r.left, session::ToolArea.left) && near(r.top, session::ToolArea.top) && near(r.right, session::ToolArea.right) &&
-        near(r.bottom, session::ToolArea.bottom))
-      app::ForceForeground(under);
+    if (near(r.left, area.left) && near(r.top, area.top) && near(r.right, area.right) && near(r.bottom, area.bottom))
+      session::ForceForeground(under);
   }
-  app::UpdateHookState(app::HookIdle);
-  if (FreeAfterUse == 1) app::PostCommand(5, Id());
+  host.UpdateHookState(HookIdle);
+  if (FreeAfterUse == 1) session::PostCommand(5, Id());
   if (ReturnTo) {
     if (TTool* back = FindTool(ReturnTo)) {
-      app::PendingActivation = back->Id();
-      app::PendingActivationTime = platform::os().clock().TickCount() + (ClassName() == "TTabBarTool" ? 500 : 1000);
+      State().PendingActivation = back->Id();
+      State().PendingActivationTime = platform::os().clock().TickCount() + (ClassName() == "TTabBarTool" ? 500 : 1000);
     }
   }
 }
@@ -302,13 +302,13 @@ void TTool::WrapMouseUp(MouseButton b, ShiftState s, int x, int y) {
 void TTool::WrapKeyDown(std::uint16_t& key, ShiftState s) {
   if (!Running) return;
   if (key != 0 && key == ColorNextKey) {
-    if (app::Links().stepColorPicker) app::Links().stepColorPicker(true);
+    Host().StepColorPicker(true);
   } else if (key != 0 && key == ColorPrevKey) {
-    if (app::Links().stepColorPicker) app::Links().stepColorPicker(false);
+    Host().StepColorPicker(false);
   } else if (key != 0 && key == WidthNextKey) {
-    if (app::Links().stepWidthPicker) app::Links().stepWidthPicker(true);
+    Host().StepWidthPicker(true);
   } else if (key != 0 && key == WidthPrevKey) {
-    if (app::Links().stepWidthPicker) app::Links().stepWidthPicker(false);
+    Host().StepWidthPicker(false);
   } else {
     KeyDown(key, s);
   }
@@ -326,7 +326,7 @@ void TTool::WrapKeyUp(std::uint16_t& key, ShiftState s) {
 
 void TTool::WrapWheelDown(ShiftState s, platform::Point p, bool& handled) {
   if (WheelStepsColor) {
-    if (app::Links().stepColorPicker) app::Links().stepColorPicker(true);
+    Host().StepColorPicker(true);
     handled = true;
   } else {
     WheelDown(s, p, handled);
@@ -335,7 +335,7 @@ void TTool::WrapWheelDown(ShiftState s, platform::Point p, bool& handled) {
 
 void TTool::WrapWheelUp(ShiftState s, platform::Point p, bool& handled) {
   if (WheelStepsColor) {
-    if (app::Links().stepColorPicker) app::Links().stepColorPicker(false);
+    Host().StepColorPicker(false);
     handled = true;
   } else {
     WheelUp(s, p, handled);

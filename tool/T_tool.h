@@ -219,11 +219,15 @@ ToolPtr MakeTool() {
 // The tool with this identity, or none when it has been freed.
 TTool* FindTool(ToolId id);
 
-// ActiveTool and ConfiguringTool are the system's globals of this module.
-extern TTool* ActiveTool;
-extern TTool* ConfiguringTool;
+// The active tool, and the one whose properties dialog is open (or none); they
+// live in the room's state (tool_state.h).
+TTool* ActiveTool();
+TTool* ConfiguringTool();
 
-// Tools handed to the core to be freed after use (command 5).
+// Sets a pending activation and tells the hook library to keep quiet until then.
+void SetPendingActivation(TTool& tool, platform::Tick due);
+
+// Tools handed to the program to be freed after use (command 5).
 void KeepUntilFreed(ToolPtr tool);
 bool FreeKeptTool(ToolId id);
 void FreeAllKeptTools();

@@ -5,18 +5,34 @@
 #include <string>
 #include <vector>
 
-#include "store/XRLIniFile.h"
-#include "profile/profile.h"
-#include "tool/tool_kinds.h"
+#include "base/program_state.h"
+#include "base/program_steps.h"
 #include "platform/platform.h"
+#include "store/XRLIniFile.h"
+#include "tool/tool_kinds.h"
+#include "tool/tool_state.h"
 
 namespace triggers {
+
+// The tools the table owns need the tool room's state until they are gone.
+TriggerState::TriggerState() : slots(MaxEventCode + 1) { (void)tool::State(); }
+
+TriggerState::~TriggerState() {
+  // Each tool goes while the table still stands: its deleter may look it up.
+  for (auto& slot : slots)
+    if (slot) slot->Tool.reset();
+}
+
+TriggerState& State() { return base::CurrentProgram().Get<TriggerState>(); }
+
+void RegisterSteps(base::ProgramSteps& steps) {
+  steps.Add("Create Triggers", ClearTriggerTable);
+  steps.Add("Free Triggers", DeleteAllTriggers);
+}
+
 namespace {
 
-std::vector<std::unique_ptr<TTrigger>>& Slots() {
-  static std::vector<std::unique_ptr<TTrigger>> slots(MaxEventCode + 1);
-  return slots;
-}
+std::vector<std::unique_ptr<TTrigger>>& Slots() { return State().slots; }
 
 bool HasSlot(int code) { return code > 0 && code <= MaxEventCode; }
 
@@ -42,7 +58,7 @@ void DeleteTrigger(int code) {
   // Free the tool first: its deleter may still look the table up.
   slot->Tool.reset();
   slot.reset();
-  profile::ProfileModified = true;
+  State().ProfileModified = true;
 }
 
 void DeleteAllTriggers() {
@@ -67,13 +83,13 @@ void BindTool(int code, tool::ToolPtr tool) {
   TTrigger* t = TriggerAt(code);
   if (!t) return;
   t->Tool = std::move(tool);
-  profile::ProfileModified = true;
+  State().ProfileModified = true;
 }
 
 tool::ToolPtr TakeTool(int code) {
   TTrigger* t = TriggerAt(code);
   if (!t) return nullptr;
-  profile::ProfileModified = true;
+  State().ProfileModified = true;
   return std::move(t->Tool);
 }
 
@@ -81,7 +97,7 @@ void FreeTool(int code) {
   TTrigger* t = TriggerAt(code);
   if (!t) return;
   t->Tool.reset();
-  profile::ProfileModified = true;
+  State().ProfileModified = true;
 }
 
 tool::ToolPtr CopyTool(int code) {

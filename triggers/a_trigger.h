@@ -3,9 +3,14 @@
 // in reserved code ranges, kept in ordered groups.
 #pragma once
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "tool/T_tool.h"
 
+namespace base {
+class ProgramSteps;
+}
 namespace store {
 class TXRLIniFile;
 }
@@ -26,6 +31,23 @@ class TTrigger {
   bool Placeholder = false;
   int ButtonMode = 0;
 };
+
+// The room's state: the table, and whether what it binds changed since the
+// profile was loaded or saved (every edit of a binding goes through the table,
+// so the flag lives here; the profile reads and clears it).
+struct TriggerState {
+  TriggerState();
+  ~TriggerState();
+  TriggerState(const TriggerState&) = delete;
+  TriggerState& operator=(const TriggerState&) = delete;
+
+  std::vector<std::unique_ptr<TTrigger>> slots;  // by code, 0..MaxEventCode
+  bool ProfileModified = false;
+};
+
+TriggerState& State();
+// "Create Triggers" (an empty table) and "Free Triggers" (62561 down to 1).
+void RegisterSteps(base::ProgramSteps& steps);
 
 // Slots 1..62561; code 0 and codes above have none.
 TTrigger* TriggerAt(int code);

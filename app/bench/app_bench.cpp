@@ -3,6 +3,9 @@
 
 #include "session/A_paths.h"
 #include "app/F_main.h"
+#include "app/app_state.h"
+#include "app/program.h"
+#include "session/session_state.h"
 #include "profile/profile.h"
 #include "tool/tool_kinds.h"
 #include "triggers/a_trigger.h"
@@ -20,14 +23,11 @@ struct Bench {
   }()};
   platform::sim::SimProcess& process = desktop.CreateProcess("Velmora.exe", {});
   platform::ScopedPlatform bind{process};
+  test_support::NoHookLibrary hooks;
+  app::Program program{hooks, nullptr};
   Bench() {
-    app::ResetCoreState();
     session::SetFolders(false);
-    profile::ProfilePath = session::UserProfilesFolder + "Bench.kvx";
-  }
-  ~Bench() {
-    triggers::ClearTriggerTable();
-    app::ResetCoreState();
+    profile::State().ProfilePath = session::Folders().UserProfilesFolder + "Bench.kvx";
   }
   // 1000 triggers with tools, as a large profile with toolbars holds.
   void Fill() {
@@ -61,9 +61,9 @@ BENCHMARK(BM_ProfileLoad1000)->Unit(benchmark::kMillisecond);
 
 void BM_FastTimerTickIdle(benchmark::State& state) {
   Bench b;
-  app::Starting = true;
+  app::State().Starting = true;
   app::CreateControlWindow();
-  app::Starting = false;
+  app::State().Starting = false;
   // A foreign program in the foreground: the tracking path with its window queries.
   auto& editor = b.desktop.CreateProcess("notepad.exe", {});
   platform::WindowSpec spec;
@@ -71,7 +71,7 @@ void BM_FastTimerTickIdle(benchmark::State& state) {
   spec.visible = true;
   b.desktop.SetForegroundRaw(b.desktop.CreateWindowFor(editor.id(), spec, nullptr));
   platform::Message tick{platform::msg::Timer, 1, 0};
-  for (auto _ : state) b.desktop.Send(-1, app::ControlWindowHandle, tick);
+  for (auto _ : state) b.desktop.Send(-1, session::State().ControlWindowHandle, tick);
 }
 BENCHMARK(BM_FastTimerTickIdle)->Unit(benchmark::kMicrosecond);
 

@@ -11,6 +11,7 @@
 #include "text/help_files.h"
 #include "profile/profile.h"
 #include "test_support/sim_fixture.h"
+#include "triggers/a_trigger.h"
 
 namespace {
 
@@ -20,14 +21,13 @@ const std::string Help = "C:\\Program Files\\Orvanta Nimbra\\Help\\";
 
 class BatchJobsTest : public test_support::SimTest {
  protected:
-  ~BatchJobsTest() override { text::CatalogueHelpNames = nullptr; }
 
   // Runs the program with the switches; returns the elapsed time at its end.
   std::uint64_t Run(std::vector<std::string> args) {
     LambdaTimeline timeline;
     timeline.At(60000, [] {});  // keeps the clock going; the program must end long before
     desktop().SetTimeline(&timeline);
-    desktop().RegisterProgram("Velmora.exe", [](platform::sim::SimProcess&) { return app::VelmoraProgram(); });
+    desktop().RegisterProgram("Velmora.exe", [](platform::sim::SimProcess&) { return test_support::RunVelmora(); });
     args.push_back("-SPLASH=0");
     EXPECT_EQ(desktop().RunProgram("Velmora.exe", args), 0);
     desktop().SetTimeline(nullptr);
@@ -62,16 +62,24 @@ TEST_F(BatchJobsTest, RemoveUnusedHelpFilesDeletesOnlyHelpDocuments) {
   EXPECT_TRUE(process().Exists("C:\\Talks\\keep.rtf"));
 }
 
-TEST_F(BatchJobsTest, ListRequiredHelpFilesWritesTheSortedList) {
-  text::CatalogueHelpNames = [] { return std::vector<std::string>{"Zoom", "Pen", "Clipart", "Pen", "Config"}; };
-  WriteFile("C:\\RequiredHelpFiles.txt", "stale\r\nlines\r\n");
-  std::uint64_t end = Run({"/LISTREQUIREDHELPFILES"});
-  EXPECT_LE(end, 2100u);
+TEST(RequiredHelpFiles, AreSortedWithoutCaseWithoutDuplicatesWithTheFixedDocuments) {
   std::vector<std::string> expected = {"Clipart.rtf", "Config.rtf",   "License.txt", "operate.rtf",
                                        "overview.rtf", "Pen.rtf",     "pref.rtf",    "toolbar.rtf",
                                        "translat.dqz", "translat.new", "Zoom.rtf"};
+  EXPECT_EQ(text::RequiredHelpFiles({"Zoom", "Pen", "Clipart", "Pen", "Config"}), expected);
+}
+
+TEST_F(BatchJobsTest, ListRequiredHelpFilesWritesTheSortedListOfTheCatalogue) {
+  WriteFile("C:\\RequiredHelpFiles.txt", "stale\r\nlines\r\n");
+  std::uint64_t end = Run({"/LISTREQUIREDHELPFILES"});
+  EXPECT_LE(end, 2100u);
   // Written to the current folder, which on the simulated desktop is C:\.
-  EXPECT_EQ(Lines(ReadFile("C:\\RequiredHelpFiles.txt")), expected);
+  std::vector<std::string> lines = Lines(ReadFile("C:\\RequiredHelpFiles.txt"));
+  for (const char* name : {"Pen.rtf", "Zoom.rtf", "Keystr.rtf", "overview.rtf", "translat.new", "License.txt"})
+    EXPECT_NE(std::find(lines.begin(), lines.end(), name), lines.end()) << name;
+  EXPECT_EQ(std::find(lines.begin(), lines.end(), "stale"), lines.end());
+  for (std::size_t i = 1; i < lines.size(); ++i)
+    EXPECT_LT(base::LowerCase(lines[i - 1]), base::LowerCase(lines[i])) << "sorted and without duplicates at " << i;
   EXPECT_FALSE(process().Exists(Help + "translat.new"));
 }
 
@@ -103,11 +111,11 @@ TEST_F(BatchJobsTest, UpdateTranslationFileWritesTheHarvestAtShutdown) {
 TEST_F(BatchJobsTest, ProfileQuestionsComeFromTheTranslatedMessageTable) {
   WriteFile(Help + "translat.dqz", "Do you want to save the changes you made to=Enregistrer les changements de\r\n");
   StartProgram();
-  profile::ProfileModified = true;
+  triggers::State().ProfileModified = true;
   profile::SaveWithMode(4);
   auto questions = trace().Of("question");
   ASSERT_EQ(questions.size(), 1u);
-  EXPECT_EQ(questions[0], "Enregistrer les changements de " + base::FileNameOf(profile::ProfilePath) + "?");
+  EXPECT_EQ(questions[0], "Enregistrer les changements de " + base::FileNameOf(profile::State().ProfilePath) + "?");
   EXPECT_EQ(profile::ProfileFilter(), "Orvanta Nimbra Files (*.kvx)|*.kvx");
 }
 

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "app/app_state.h"
 #include "session/A_prefs.h"
 #include "app/F_main.h"
 #include "app/hook_state.h"
 #include "session/screen_metrics.h"
+#include "session/session_state.h"
 #include "test_support/test_tools.h"
+#include "tool/tool_state.h"
 #include "triggers/a_trigger.h"
 #include "platform/messages.h"
 #include "test_support/sim_fixture.h"
@@ -22,7 +25,7 @@ class ControlWindowTest : public SimTest {
     ToolLog().clear();
   }
   std::int64_t Command(int code, std::int64_t lParam = 0) {
-    return desktop().Send(-1, app::ControlWindowHandle, {app::InternalCommand, static_cast<std::uint64_t>(code), lParam});
+    return desktop().Send(-1, session::State().ControlWindowHandle, {shared::InternalCommand, static_cast<std::uint64_t>(code), lParam});
   }
   std::string LastCommandNote() {
     auto notes = trace().Of("command");
@@ -56,14 +59,14 @@ TEST_F(ControlWindowTest, CommandGatingByProgramState) {
       {"closing", 14, 0, "14 ignored"},
   };
   for (const auto& c : cases) {
-    app::Starting = std::string(c.state) == "starting";
-    app::Closing = std::string(c.state) == "closing";
-    if (tool::ActiveTool) tool::ActiveTool->Deactivate();
-    tool::ActiveTool = nullptr;
+    app::State().Starting = std::string(c.state) == "starting";
+    app::State().Closing = std::string(c.state) == "closing";
+    if (tool::ActiveTool()) tool::ActiveTool()->Deactivate();
+    tool::State().ActiveTool = nullptr;
     Command(c.code, c.lParam);
     EXPECT_EQ(LastCommandNote(), c.note) << c.state << " " << c.code;
   }
-  app::Closing = false;
+  app::State().Closing = false;
 }
 
 TEST_F(ControlWindowTest, HotspotAndShakeReportsWaitForIdleAndDueActivations) {
@@ -71,13 +74,13 @@ TEST_F(ControlWindowTest, HotspotAndShakeReportsWaitForIdleAndDueActivations) {
   Bind(3090, tool::MakeTool<test_support::TLogTool>());
   auto other = tool::MakeTool<test_support::TLogTool>();
   // A delayed activation due within the next second holds code 101 back.
-  app::SetPendingActivation(*other, desktop().TickCount() + 900);
+  tool::SetPendingActivation(*other, desktop().TickCount() + 900);
   Command(101, 3090);
   EXPECT_EQ(LastCommandNote(), "101 3090 ignored");
-  app::PendingActivationTime = desktop().TickCount() + 1500;
+  tool::State().PendingActivationTime = desktop().TickCount() + 1500;
   Command(101, 3090);
   EXPECT_EQ(LastCommandNote(), "101 3090 handled");
-  ASSERT_NE(tool::ActiveTool, nullptr);
+  ASSERT_NE(tool::ActiveTool(), nullptr);
   // A tool runs now: 101 and 104 no longer dispatch, 103 always does.
   Command(101, 3090);
   EXPECT_EQ(LastCommandNote(), "101 3090 ignored");
@@ -92,7 +95,7 @@ TEST_F(ControlWindowTest, MouseReportBringsBackTheLastForeignWindow) {
   auto editor = ForeignWindow("NOTEPAD", {0, 0, 800, 600});
   desktop().SetForegroundRaw(editor);
   desktop().AdvanceBy(60);
-  ASSERT_EQ(app::LastForeignWindow, editor);
+  ASSERT_EQ(session::State().LastForeignWindow, editor);
   // The click that made the report went to the desktop, which tracking ignores.
   desktop().SetForegroundRaw(desktop().desktopWindow());
   Bind(3020, tool::MakeTool<test_support::TLogTool>());
@@ -109,7 +112,7 @@ TEST_F(ControlWindowTest, ForegroundTrackingKeepsOnlyForeignProgramWindows) {
   auto tick = [&](platform::WindowHandle w) {
     desktop().SetForegroundRaw(w);
     desktop().AdvanceBy(50);
-    return app::LastForeignWindow;
+    return session::State().LastForeignWindow;
   };
   EXPECT_EQ(tick(editor), editor);
   EXPECT_EQ(tick(desktop().taskbarWindow()), editor);
@@ -118,11 +121,11 @@ TEST_F(ControlWindowTest, ForegroundTrackingKeepsOnlyForeignProgramWindows) {
   EXPECT_EQ(tick(desktop().desktopWindow()), editor);
   platform::WindowSpec own;
   own.className = "TPropertiesForm";
-  own.owner = app::ControlWindowHandle;
+  own.owner = session::State().ControlWindowHandle;
   own.visible = true;
   auto ownWindow = process().Create(own, nullptr);
   EXPECT_EQ(tick(ownWindow), editor);
-  EXPECT_EQ(tick(app::ControlWindowHandle), editor);
+  EXPECT_EQ(tick(session::State().ControlWindowHandle), editor);
   auto slides = ForeignWindow("screenClass", {0, 0, 1024, 768});
   EXPECT_EQ(tick(slides), slides);
   desktop().DestroyWindow(slides);
@@ -138,12 +141,12 @@ TEST_F(ControlWindowTest, ShutdownEndsTheActiveToolBeforeFreeingAnything) {
     triggers::FireEvent(3001);
   });
   timeline.At(4500, [&] {
-    ASSERT_NE(tool::ActiveTool, nullptr);
-    EXPECT_TRUE(tool::ActiveTool->Running);
-    desktop().Post(-1, app::ControlWindowHandle, {app::QuitMessage, 1, 0});
+    ASSERT_NE(tool::ActiveTool(), nullptr);
+    EXPECT_TRUE(tool::ActiveTool()->Running);
+    desktop().Post(-1, session::State().ControlWindowHandle, {app::QuitMessage, 1, 0});
   });
   desktop().SetTimeline(&timeline);
-  desktop().RegisterProgram("Velmora.exe", [](platform::sim::SimProcess&) { return app::VelmoraProgram(); });
+  desktop().RegisterProgram("Velmora.exe", [](platform::sim::SimProcess&) { return test_support::RunVelmora(); });
   EXPECT_EQ(desktop().RunProgram("Velmora.exe", {}), 0);
   desktop().SetTimeline(nullptr);
   std::vector<std::string> order;
@@ -166,9 +169,9 @@ TEST_F(ControlWindowTest, SecondCopyAsksTheFirstToShowItselfAndEnds) {
   int secondCode = -1;
   timeline.At(500, [&] { secondCode = desktop().RunProgram("Velmora.exe", {}); });  // during start-up
   timeline.At(4000, [&] { secondCode = desktop().RunProgram("Velmora.exe", {}); });
-  timeline.At(4100, [&] { desktop().Post(-1, app::ControlWindowHandle, {app::QuitMessage, 1, 0}); });
+  timeline.At(4100, [&] { desktop().Post(-1, session::State().ControlWindowHandle, {app::QuitMessage, 1, 0}); });
   desktop().SetTimeline(&timeline);
-  desktop().RegisterProgram("Velmora.exe", [](platform::sim::SimProcess&) { return app::VelmoraProgram(); });
+  desktop().RegisterProgram("Velmora.exe", [](platform::sim::SimProcess&) { return test_support::RunVelmora(); });
   desktop().RunProgram("Velmora.exe", {});
   desktop().SetTimeline(nullptr);
   EXPECT_EQ(secondCode, 0);
@@ -183,7 +186,7 @@ TEST_F(ControlWindowTest, BatchModeQuitsTwoSecondsAfterTheFormsOpen) {
   LambdaTimeline timeline;
   timeline.At(60000, [] {});  // keeps the clock going; the program must end long before
   desktop().SetTimeline(&timeline);
-  desktop().RegisterProgram("Velmora.exe", [](platform::sim::SimProcess&) { return app::VelmoraProgram(); });
+  desktop().RegisterProgram("Velmora.exe", [](platform::sim::SimProcess&) { return test_support::RunVelmora(); });
   desktop().RunProgram("Velmora.exe", {"/REMOVEUNUSEDHELPFILES", "-SPLASH=1"});
   // The forms open after the splash time (1 s); the quit comes 2 s later, on a 50 ms tick.
   EXPECT_GE(desktop().Elapsed(), 3000u);
@@ -195,9 +198,9 @@ TEST_F(ControlWindowTest, BatchModeQuitsTwoSecondsAfterTheFormsOpen) {
 
 TEST_F(ControlWindowTest, SessionEndQueriesSaveAndACancelledLogOffKeepsRunning) {
   StartProgram();
-  auto w = app::ControlWindowHandle;
+  auto w = session::State().ControlWindowHandle;
   EXPECT_EQ(desktop().Send(-1, w, {platform::msg::QueryEndSession, 0, 0}), 1);
-  EXPECT_TRUE(app::SystemShuttingDown);
+  EXPECT_TRUE(app::State().SystemShuttingDown);
   EXPECT_TRUE(desktop().Window(w) != nullptr);
   desktop().Send(-1, w, {platform::msg::EndSession, 0, 0});
   EXPECT_TRUE(desktop().Window(w) != nullptr);  // log-off cancelled: still running
@@ -208,7 +211,7 @@ TEST_F(ControlWindowTest, SessionEndQueriesSaveAndACancelledLogOffKeepsRunning) 
 
 TEST_F(ControlWindowTest, QuitMessageNeedsWParamOne) {
   StartProgram();
-  auto w = app::ControlWindowHandle;
+  auto w = session::State().ControlWindowHandle;
   desktop().Send(-1, w, {app::QuitMessage, 0, 0});
   EXPECT_TRUE(desktop().Window(w) != nullptr);
   desktop().Send(-1, w, {app::QuitMessage, 1, 0});
@@ -217,11 +220,11 @@ TEST_F(ControlWindowTest, QuitMessageNeedsWParamOne) {
 
 TEST_F(ControlWindowTest, HookBlockHoldsTheControlWindowAndInitialValues) {
   StartProgram();
-  ASSERT_NE(app::HookData, nullptr);
-  EXPECT_EQ(static_cast<std::uint64_t>(app::HookData->ControlWindow), app::ControlWindowHandle.value);
-  EXPECT_EQ(app::HookData->LastSwallowedKey, shared::NoSwallowedKey);
-  EXPECT_EQ(app::HookData->ToolActive, 0);
-  EXPECT_EQ(app::HookData->SideInsetX, session::VirtualScreen.Width() / 4);
+  ASSERT_NE(app::HookData(), nullptr);
+  EXPECT_EQ(static_cast<std::uint64_t>(app::HookData()->ControlWindow), session::State().ControlWindowHandle.value);
+  EXPECT_EQ(app::HookData()->LastSwallowedKey, shared::NoSwallowedKey);
+  EXPECT_EQ(app::HookData()->ToolActive, 0);
+  EXPECT_EQ(app::HookData()->SideInsetX, session::Screens().VirtualScreen.Width() / 4);
 }
 
 }  // namespace
@@ -244,10 +247,10 @@ TEST_F(WrapTest, PendingActivationFiresOnceItsTimeHasPassedAcrossTheWrap) {
   triggers::GetOrCreateTrigger(3001);
   triggers::BindTool(3001, tool::MakeTool<test_support::TLogTool>());
   tool::TTool* tool = triggers::TriggerAt(3001)->Tool.get();
-  app::SetPendingActivation(*tool, desktop().TickCount() + 2000);  // due after the wrap
+  tool::SetPendingActivation(*tool, desktop().TickCount() + 2000);  // due after the wrap
   desktop().AdvanceBy(500);
-  EXPECT_EQ(tool::ActiveTool, nullptr) << "fired early: the due time looked past";
+  EXPECT_EQ(tool::ActiveTool(), nullptr) << "fired early: the due time looked past";
   desktop().AdvanceBy(1700);
-  EXPECT_EQ(tool::ActiveTool, tool);
+  EXPECT_EQ(tool::ActiveTool(), tool);
 }
 }  // namespace

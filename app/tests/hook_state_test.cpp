@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "app/F_main.h"
+#include "app/app_state.h"
+#include "app/program.h"
+#include "test_support/sim_fixture.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_process.h"
 #include "session/A_prefs.h"
@@ -20,27 +23,28 @@ TEST(UpdateHookState, WritesTheGoldenBlockFromPreferencesAndBindings) {
   platform::sim::SimDesktop desk({});
   auto& p = desk.CreateProcess("Velmora.exe", {});
   platform::ScopedPlatform bind(p);
-  app::ResetCoreState();
+  test_support::NoHookLibrary hooks;
+  app::Program program(hooks, nullptr);
   std::vector<std::uint8_t> block(shared::SharedDataSize, 0xEE);
-  app::HookData = reinterpret_cast<shared::MouseHookSharedData*>(block.data());
-  session::Prefs.HotspotHoldTime = 9000;  // clamps to 5000
-  session::Prefs.HotspotCornerSize = 7;
-  session::Prefs.ShakeSensitivity = 13;   // clamps to 10
-  session::Prefs.GestureSensitivity = -2;
-  session::Prefs.ForcePrevious = true;
-  session::Prefs.GestureTrail = false;
-  session::Prefs.HotspotsEnabled = false;
-  session::ToolArea = {0, 0, 1280, 1024};
-  session::ToolAreaWidth = 1280;
-  session::ToolAreaHeight = 1024;
-  session::VirtualScreen = {-1280, 0, 1280, 1024};
+  app::State().HookData = reinterpret_cast<shared::MouseHookSharedData*>(block.data());
+  session::Prefs().HotspotHoldTime = 9000;  // clamps to 5000
+  session::Prefs().HotspotCornerSize = 7;
+  session::Prefs().ShakeSensitivity = 13;   // clamps to 10
+  session::Prefs().GestureSensitivity = -2;
+  session::Prefs().ForcePrevious = true;
+  session::Prefs().GestureTrail = false;
+  session::Prefs().HotspotsEnabled = false;
+  session::Screens().ToolArea = {0, 0, 1280, 1024};
+  session::Screens().ToolAreaWidth = 1280;
+  session::Screens().ToolAreaHeight = 1024;
+  session::Screens().VirtualScreen = {-1280, 0, 1280, 1024};
   for (int code : {3001, 3020, 3090, 3206, 3867}) {
     triggers::GetOrCreateTrigger(code);
     triggers::BindTool(code, tool::MakeTool<tool::TDummyTool>());
   }
   triggers::GetOrCreateTrigger(3002);  // a trigger without a tool binds nothing
-  app::UpdateHookState(app::HookDialogOpen);
-  const auto* d = app::HookData;
+  app::UpdateHookState(tool::HookDialogOpen);
+  const auto* d = app::HookData();
 
   struct Field {
     std::size_t offset;
@@ -67,9 +71,9 @@ TEST(UpdateHookState, WritesTheGoldenBlockFromPreferencesAndBindings) {
     EXPECT_EQ(v, f.value) << "offset " << f.offset;
   }
   for (int code = 3001; code <= 3867; ++code) ASSERT_LE(d->EventBound[code], 1) << code;
-  EXPECT_EQ(session::Prefs.ShakeSensitivity, 10);
-  EXPECT_EQ(session::Prefs.GestureSensitivity, 0);
-  app::HookData = nullptr;
+  EXPECT_EQ(session::Prefs().ShakeSensitivity, 10);
+  EXPECT_EQ(session::Prefs().GestureSensitivity, 0);
+  app::State().HookData = nullptr;
   triggers::DeleteAllTriggers();
 }
 

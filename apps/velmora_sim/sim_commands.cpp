@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/install_subsystems.h"
 #include "app/F_main.h"
+#include "app/program.h"
 #include "profile/profile.h"
 #include "gfx/codecs/image_file.h"
 #include "triggers/a_trigger.h"
@@ -40,9 +40,7 @@ std::string Rest(const sim::ScriptLine& line, std::size_t from) {
 }  // namespace
 
 void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, kinhook::sim::SimHookLibrary& hooks) {
-  // The program entry's part: the catalogue's kinds and steps join the core.
-  app::InstallSubsystems(hooks);
-  desktop.RegisterProgram("Velmora.exe", [&desktop](sim::SimProcess& p) {
+  desktop.RegisterProgram("Velmora.exe", [&desktop, &hooks](sim::SimProcess& p) {
     bool first = mainProcess < 0;
     if (first) {
       mainProcess = p.id();
@@ -52,7 +50,7 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, kinho
         if (auto w = desktop.FindWindow("TMainForm", "")) desktop.Post(-1, w, {app::QuitMessage, 1, 0});
       };
     }
-    int code = app::VelmoraProgram();
+    int code = app::VelmoraProgram(hooks);
     if (first) mainProcess = -1;
     return code;
   });
@@ -74,7 +72,7 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, kinho
   script.AddCommand("save-profile", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
     std::string path = Rest(line, 1);
     InMainProgram(d, [&] {
-      if (!path.empty()) profile::ProfilePath = path;
+      if (!path.empty()) profile::State().ProfilePath = path;
       profile::SaveProfile();
     });
   });

@@ -1,6 +1,5 @@
 // Velmora.exe: the main program with Kinhook.dll as its hook library.
-#include "app/F_main.h"
-#include "app/install_subsystems.h"
+#include "app/program.h"
 #include "apps/velmora_win/kinhook_binding.h"
 #include "apps/velmora_win/program_entry.h"
 
@@ -8,8 +7,7 @@ namespace velmora_win {
 
 int RunProgram() {
   KinhookDll hooks;
-  app::InstallSubsystems(hooks);
-  return app::VelmoraProgram();
+  return app::VelmoraProgram(hooks);
 }
 
 }  // namespace velmora_win

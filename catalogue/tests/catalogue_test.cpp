@@ -9,7 +9,7 @@
 
 #include "forms/A_msg.h"
 #include "session/A_prefs.h"
-#include "app/core_links.h"
+#include "app/app_state.h"
 #include "catalogue/factory_names.h"
 #include "resources/stock_icons.h"
 #include "tools/slideshow/t_powerpoint.h"
@@ -299,34 +299,33 @@ MCE AV: TMCECommandTool Command=19..30
 using CatalogueTest = CatalogueFixture;
 
 TEST_F(CatalogueTest, StartupStepBuildsTheCategoriesEntriesAndPresetsInOrder) {
-  ASSERT_TRUE(app::Links().createCatalogue);
-  app::Links().createCatalogue();
-  ASSERT_TRUE(catalogue::Catalogue);
-  EXPECT_EQ(Snapshot(*catalogue::Catalogue), ExpectedCatalogue);
-  EXPECT_EQ(catalogue::Catalogue->CategoryCount(), 10);
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(resources::StockIconName(catalogue::Catalogue->CategoryIcons[static_cast<std::size_t>(i)]), "tb_Pen");
-  for (const auto& cat : catalogue::Catalogue->Categories)
+  ASSERT_TRUE(app::State().steps.Run("Create Factory Tools"));
+  ASSERT_TRUE(catalogue::Catalogue());
+  EXPECT_EQ(Snapshot(*catalogue::Catalogue()), ExpectedCatalogue);
+  EXPECT_EQ(catalogue::Catalogue()->CategoryCount(), 10);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(resources::StockIconName(catalogue::Catalogue()->CategoryIcons[static_cast<std::size_t>(i)]), "tb_Pen");
+  for (const auto& cat : catalogue::Catalogue()->Categories)
     for (const auto& e : cat.Entries) {
       EXPECT_TRUE(e.Tool->IsPrototype);
       EXPECT_FALSE(e.Text.empty());
     }
-  app::Links().freeCatalogue();
-  EXPECT_FALSE(catalogue::Catalogue);
+  ASSERT_TRUE(app::State().steps.Run("Free Catalogue"));
+  EXPECT_FALSE(catalogue::Catalogue());
 }
 
 TEST_F(CatalogueTest, PaletteShowsTheMediaCenterCategoriesOnlyWhenAsked) {
   catalogue::CreateCatalogue();
-  session::Prefs.ShowMCETools = false;
-  EXPECT_EQ(catalogue::Catalogue->PaletteCategoryCount(), 7);
-  EXPECT_EQ(catalogue::Catalogue->Categories[6].Name, "Windows");
-  session::Prefs.ShowMCETools = true;
-  EXPECT_EQ(catalogue::Catalogue->PaletteCategoryCount(), 10);
+  session::Prefs().ShowMCETools = false;
+  EXPECT_EQ(catalogue::Catalogue()->PaletteCategoryCount(), 7);
+  EXPECT_EQ(catalogue::Catalogue()->Categories[6].Name, "Windows");
+  session::Prefs().ShowMCETools = true;
+  EXPECT_EQ(catalogue::Catalogue()->PaletteCategoryCount(), 10);
 }
 
 TEST_F(CatalogueTest, OnlyTheCommandsWithAnArgumentAreConfigurable) {
   catalogue::CreateCatalogue();
   for (int cat : {1, 2})
-    for (const auto& e : catalogue::Catalogue->Categories[static_cast<std::size_t>(cat)].Entries) {
+    for (const auto& e : catalogue::Catalogue()->Categories[static_cast<std::size_t>(cat)].Entries) {
       std::string p = Preset(*e.Tool);
       bool isCommand = dynamic_cast<tools::command::TBrowserTool*>(e.Tool.get()) || dynamic_cast<tools::slideshow::TPowerpointTool*>(e.Tool.get());
       if (isCommand) EXPECT_EQ(e.Tool->Configurable, p == " Command=1") << e.Tool->ClassName() << p;
@@ -347,7 +346,7 @@ TEST_F(CatalogueTest, AddEntryAddsNothingForANameWithoutKindAndCategoriesStopAtF
 
 TEST_F(CatalogueTest, DuplicateOfEveryPrototypeKeepsKindAndPresetButIsNoPrototype) {
   catalogue::CreateCatalogue();
-  for (const auto& cat : catalogue::Catalogue->Categories)
+  for (const auto& cat : catalogue::Catalogue()->Categories)
     for (const auto& e : cat.Entries) {
       tool::ToolPtr copy = e.Tool->Duplicate();
       ASSERT_TRUE(copy);
@@ -389,14 +388,14 @@ TEST_F(CatalogueTest, DuplicateCopiesTheWindowFieldsCaptionAndConfigurableAndNot
 TEST_F(CatalogueTest, ShowAllPropertiesOpensEveryConfigurableEntryAndOneToolbar) {
   catalogue::CreateCatalogue();
   int configurable = 0;
-  for (const auto& cat : catalogue::Catalogue->Categories)
+  for (const auto& cat : catalogue::Catalogue()->Categories)
     for (const auto& e : cat.Entries) configurable += e.Tool->Configurable;
   // No kind has its dialog yet, so each one answers with the base text.
-  catalogue::Catalogue->ShowAllProperties();
-  auto shown = desktop_.trace().Of("message");
+  catalogue::Catalogue()->ShowAllProperties();
+  auto shown = desktop().trace().Of("message");
   EXPECT_EQ(static_cast<int>(shown.size()), configurable + 1);
   for (const auto& text : shown) EXPECT_EQ(text, "This tool cannot be configured.");
-  EXPECT_FALSE(tool::ConfiguringTool);
+  EXPECT_FALSE(tool::ConfiguringTool());
 }
 
 }  // namespace

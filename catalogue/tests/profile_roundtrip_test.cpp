@@ -33,7 +33,7 @@ TEST_F(ProfileRoundTripTest, SaveLoadSaveOfEveryKindGivesTheSameText) {
   }
   catalogue::CreateCatalogue();
   code = 6561;
-  for (const auto& cat : catalogue::Catalogue->Categories)
+  for (const auto& cat : catalogue::Catalogue()->Categories)
     for (const auto& e : cat.Entries) {
       GetOrCreateTrigger(code);
       BindTool(code++, e.Tool->Duplicate());

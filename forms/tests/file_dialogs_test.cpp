@@ -21,10 +21,10 @@ class FileDialogsTest : public SimTest {
     test_support::RegisterTestKinds();
     session::SetFolders(false);
     session::MeasureScreens();
-    WriteFile(session::AppProfilesFolder + "MyProfile.kvx", "");
+    WriteFile(session::Folders().AppProfilesFolder + "MyProfile.kvx", "");
     profile::FindFactoryProfiles();
-    profile::ProfilePath = session::UserProfilesFolder + "Talk.kvx";
-    WriteFile(profile::ProfilePath, "");
+    profile::State().ProfilePath = session::Folders().UserProfilesFolder + "Talk.kvx";
+    WriteFile(profile::State().ProfilePath, "");
   }
   void Answer(const char* dialog, const char* action, std::string text = "") {
     desktop().QueueAnswer({dialog, action, std::move(text)});
@@ -33,23 +33,23 @@ class FileDialogsTest : public SimTest {
 
 TEST_F(FileDialogsTest, SaveAsRefusesAFactoryNameAndStaysOpenForAnother) {
   // Typed without extension: the dialog adds "kvx"; the check compares as ".kvx".
-  Answer("SaveDialog", "ok", session::AppProfilesFolder + "MyProfile");
+  Answer("SaveDialog", "ok", session::Folders().AppProfilesFolder + "MyProfile");
   Answer("SaveDialog", "ok", "Mine");
-  profile::ProfileReadOnly = true;
+  profile::State().ProfileReadOnly = true;
   profile::SaveProfileAs();
-  EXPECT_EQ(profile::ProfilePath, session::UserProfilesFolder + "Mine.kvx");
-  EXPECT_FALSE(profile::ProfileReadOnly);
-  EXPECT_TRUE(process().Exists(session::UserProfilesFolder + "Mine.kvx"));
+  EXPECT_EQ(profile::State().ProfilePath, session::Folders().UserProfilesFolder + "Mine.kvx");
+  EXPECT_FALSE(profile::State().ProfileReadOnly);
+  EXPECT_TRUE(process().Exists(session::Folders().UserProfilesFolder + "Mine.kvx"));
   EXPECT_EQ(trace().Of("message"),
             std::vector<std::string>{"MyProfile.kvx\r\nThis file is protected. Please use a different filename."});
   EXPECT_TRUE(trace().Contains("SaveDialog stays open"));
-  EXPECT_EQ(ReadFile(session::AppProfilesFolder + "MyProfile.kvx"), "");  // the factory file is untouched
+  EXPECT_EQ(ReadFile(session::Folders().AppProfilesFolder + "MyProfile.kvx"), "");  // the factory file is untouched
 }
 
 TEST_F(FileDialogsTest, SaveAsGivenUpAfterARefusalSavesNothing) {
-  Answer("SaveDialog", "ok", session::AppProfilesFolder + "MyProfile.kvx");
+  Answer("SaveDialog", "ok", session::Folders().AppProfilesFolder + "MyProfile.kvx");
   profile::SaveProfileAs();  // nothing more queued: the dialog is cancelled
-  EXPECT_EQ(profile::ProfilePath, session::UserProfilesFolder + "Talk.kvx");
+  EXPECT_EQ(profile::State().ProfilePath, session::Folders().UserProfilesFolder + "Talk.kvx");
   EXPECT_TRUE(trace().Contains("SaveDialog closed as cancelled"));
   EXPECT_FALSE(trace().Contains("file written"));
 }
@@ -60,35 +60,35 @@ TEST_F(FileDialogsTest, NewRefusesAnExistingNameThenChangesToTheNewProfile) {
   profile::NewProfile();
   EXPECT_EQ(trace().Of("message"),
             std::vector<std::string>{"Talk.kvx\r\nThis file already exists. Please type a new filename."});
-  EXPECT_EQ(profile::ProfilePath, session::UserProfilesFolder + "Fresh.kvx");
-  EXPECT_TRUE(process().Exists(profile::ProfilePath));
-  EXPECT_TRUE(trace().Contains("profile loaded " + session::UserProfilesFolder + "Fresh.kvx"));
+  EXPECT_EQ(profile::State().ProfilePath, session::Folders().UserProfilesFolder + "Fresh.kvx");
+  EXPECT_TRUE(process().Exists(profile::State().ProfilePath));
+  EXPECT_TRUE(trace().Contains("profile loaded " + session::Folders().UserProfilesFolder + "Fresh.kvx"));
 }
 
 TEST_F(FileDialogsTest, OpenNeedsAnExistingFile) {
-  WriteFile(session::UserProfilesFolder + "Other.kvx", "");
+  WriteFile(session::Folders().UserProfilesFolder + "Other.kvx", "");
   Answer("OpenDialog", "ok", "Missing");
   Answer("OpenDialog", "ok", "Other");
   profile::OpenProfile();
-  EXPECT_TRUE(trace().Contains("refused " + session::UserProfilesFolder + "Missing.kvx: the file does not exist"));
-  EXPECT_EQ(profile::ProfilePath, session::UserProfilesFolder + "Other.kvx");
+  EXPECT_TRUE(trace().Contains("refused " + session::Folders().UserProfilesFolder + "Missing.kvx: the file does not exist"));
+  EXPECT_EQ(profile::State().ProfilePath, session::Folders().UserProfilesFolder + "Other.kvx");
 }
 
 TEST_F(FileDialogsTest, PictureAndMediaDialogsStartInTheirFolderAndAnswerInLowerCase) {
-  WriteFile(session::SlidesFolder + "Beach.JPG", "x");
+  WriteFile(session::Folders().SlidesFolder + "Beach.JPG", "x");
   WriteFile("D:\\Talks\\Intro.BMP", "x");
-  WriteFile(session::VideoFolder + "Demo.WMV", "x");
+  WriteFile(session::Folders().VideoFolder + "Demo.WMV", "x");
   struct Case {
     bool (*choose)(std::string&);
     const char* dialog;
     std::string start, typed, startFolder, expected;
   } cases[] = {
-      {forms::ChoosePicture, "OpenPictureDialog", "", "Beach.JPG", session::SlidesFolder,
-       base::LowerCase(session::SlidesFolder + "Beach.JPG")},
+      {forms::ChoosePicture, "OpenPictureDialog", "", "Beach.JPG", session::Folders().SlidesFolder,
+       base::LowerCase(session::Folders().SlidesFolder + "Beach.JPG")},
       {forms::ChoosePicture, "OpenPictureDialog", "D:\\Talks\\old.bmp", "Intro", "D:\\Talks\\", "d:\\talks\\intro.bmp"},
-      {forms::ChooseTexture, "OpenPictureDialog", "", session::SlidesFolder + "Beach.JPG", session::TexturesFolder,
-       base::LowerCase(session::SlidesFolder + "Beach.JPG")},
-      {forms::ChooseMedia, "MediaDialog", "", "Demo", session::VideoFolder, base::LowerCase(session::VideoFolder + "Demo.wmv")},
+      {forms::ChooseTexture, "OpenPictureDialog", "", session::Folders().SlidesFolder + "Beach.JPG", session::Folders().TexturesFolder,
+       base::LowerCase(session::Folders().SlidesFolder + "Beach.JPG")},
+      {forms::ChooseMedia, "MediaDialog", "", "Demo", session::Folders().VideoFolder, base::LowerCase(session::Folders().VideoFolder + "Demo.wmv")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);

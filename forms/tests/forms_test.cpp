@@ -8,7 +8,6 @@
 #include "text/A_fonts.h"
 #include "text/A_translate.h"
 #include "app/F_main.h"
-#include "app/core_links.h"
 #include "forms/f_form.h"
 #include "forms/f_msgform.h"
 #include "session/screen_metrics.h"
@@ -16,6 +15,7 @@
 #include "test_support/test_tools.h"
 #include "gfx/codecs/image_file.h"
 #include "test_support/sim_fixture.h"
+#include "tool/tool_state.h"
 
 namespace {
 
@@ -51,10 +51,7 @@ platform::FormSpec Sample() {
 
 class FormsTest : public SimTest {
  protected:
-  void TearDown() override {
-    forms::FormsHarvesting = nullptr;
-    app::Links().showHelp = nullptr;
-  }
+  void TearDown() override { text::SetHarvestMode(false); }
   sim::SimForm& Live(const char* name) {
     sim::SimForm* f = desktop().FindForm(name);
     EXPECT_NE(f, nullptr) << name;
@@ -138,8 +135,7 @@ TEST_F(FormsTest, AFormIsDrawnAsAPersonSeesIt) {
 TEST_F(FormsTest, CommandFourteenClosesAModalFormInTheHarvest) {
   test_support::RegisterTestKinds();
   StartProgram();
-  forms::InstallForms();
-  forms::FormsHarvesting = [] { return true; };
+  text::SetHarvestMode(true);
   forms::TForm form(Sample());
   desktop().QueueAnswer({"SampleForm", "btnOK", ""});  // not needed: command 14 comes first
   EXPECT_EQ(form.ShowModal(), platform::modal::Cancel);
@@ -148,39 +144,40 @@ TEST_F(FormsTest, CommandFourteenClosesAModalFormInTheHarvest) {
 }
 
 TEST_F(FormsTest, AHelpRequestWhileAToolIsActiveOnlyBeeps) {
-  int helps = 0;
-  app::Links().showHelp = [&] { ++helps; };
-  forms::ApplicationHelpRequest();
-  EXPECT_EQ(helps, 1);
+  // F1 in a form reaches the program, which answers with help or, while a
+  // tool runs, with a beep only.
+  forms::TForm form(Sample());
+  auto helps = [&] { return trace().Of("help").size(); };
+  sim::PressHelp(desktop(), Live("SampleForm"));
+  EXPECT_EQ(helps(), 1u);
   EXPECT_FALSE(trace().Contains("sound beep"));
   test_support::RegisterTestKinds();
   auto tool = tool::CreateToolByName("TLogTool");
   ASSERT_TRUE(tool);
-  tool::ActiveTool = tool.get();
-  forms::ApplicationHelpRequest();
-  tool::ActiveTool = nullptr;
-  EXPECT_EQ(helps, 1);
+  tool::State().ActiveTool = tool.get();
+  sim::PressHelp(desktop(), Live("SampleForm"));
+  tool::State().ActiveTool = nullptr;
+  EXPECT_EQ(helps(), 1u);
   EXPECT_TRUE(trace().Contains("sound beep"));
 }
 
 TEST_F(FormsTest, TheSplashShowsOnTopCentredUntilTheSplashTimeHasPassed) {
   LambdaTimeline timeline;
-  timeline.At(60000, [] {});
-  desktop().SetTimeline(&timeline);
   bool onTop = false;
   platform::Rect bounds;
-  desktop().RegisterProgram("Velmora.exe", [&](sim::SimProcess&) { return app::VelmoraProgram(); });
-  app::Links().loadResources = [&] {
-    // Looked at while the program starts: the splash is up.
+  desktop().RegisterProgram("Velmora.exe", [&](sim::SimProcess&) { return test_support::RunVelmora(); });
+  // Looked at while the program waits out the splash time: the splash is up.
+  timeline.At(500, [&] {
     if (sim::SimForm* s = desktop().FindForm("SplashForm")) {
       sim::SimWindow* w = desktop().Window(s->window);
       onTop = s->visible && w && w->topmost;
       bounds = w ? w->spec.bounds : platform::Rect{};
       EXPECT_EQ(w->spec.caption, "Loading...");
     }
-  };
+  });
+  timeline.At(60000, [] {});
+  desktop().SetTimeline(&timeline);
   desktop().RunProgram("Velmora.exe", {"/REMOVEUNUSEDHELPFILES", "-SPLASH=1"});
-  app::Links().loadResources = nullptr;
   desktop().SetTimeline(nullptr);
   EXPECT_TRUE(onTop);
   EXPECT_EQ((bounds.left + bounds.right) / 2, 512);
@@ -201,13 +198,13 @@ class FormTranslationTest : public test_support::SimTest {
   void TearDown() override {
     text::SetHarvestMode(false);
     text::FreeTranslation();
-    text::DialogFont = {};
+    text::Fonts().DialogFont = {};
   }
 };
 
 TEST_F(FormTranslationTest, FormsTakeTheDialogFontAndNameThemselvesInTheHarvest) {
   text::SetHarvestMode(true);
-  text::DialogFont = {"Liberation Serif", 20};
+  text::Fonts().DialogFont = {"Liberation Serif", 20};
   platform::FormSpec spec = Sample();
   spec.controls[0].tag = -1;  // a static text marked for the bold dialog font
   forms::TForm form(spec);

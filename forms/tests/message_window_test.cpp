@@ -4,8 +4,10 @@
 
 #include "forms/A_msg.h"
 #include "app/F_main.h"
-#include "app/core_links.h"
+#include "session/session_state.h"
+#include "test_support/test_hosts.h"
 #include "forms/f_msgform.h"
+#include "resources/resources_state.h"
 #include "session/screen_metrics.h"
 #include "test_support/sim_fixture.h"
 
@@ -16,12 +18,8 @@ using test_support::SimTest;
 class MessageWindowTest : public SimTest {
  protected:
   void SetUp() override { session::MeasureScreens(); }
-  void TearDown() override {
-    forms::CloseMessageWindows();
-    app::Links().mediaCenterFillsScreen = nullptr;
-    app::Links().notifyState = nullptr;
-    forms::FindPicture = nullptr;
-  }
+  void TearDown() override { forms::CloseMessageWindows(); }
+  test_support::TestFormsHost host;
   void Answer(std::string action) { desktop().QueueAnswer({"MsgForm", std::move(action), ""}); }
   int MessageWindowsCreated() {
     int n = 0;
@@ -35,8 +33,8 @@ TEST_F(MessageWindowTest, NothingShowsInBatchModeBesideAnotherWindowOrUnderMedia
   for (Reason reason : {Reason::Batch, Reason::AnotherOpen, Reason::MediaCenter}) {
     SCOPED_TRACE(static_cast<int>(reason));
     forms::CloseMessageWindows();
-    app::BatchMode = reason == Reason::Batch;
-    app::Links().mediaCenterFillsScreen = [&] { return reason == Reason::MediaCenter; };
+    session::State().BatchMode = reason == Reason::Batch;
+    host.mediaCenterFillsScreen = reason == Reason::MediaCenter;
     if (reason == Reason::AnotherOpen) forms::ShowMessage("Still up", false);
     int before = MessageWindowsCreated();
     Answer("btnYes");  // would be taken if a window showed
@@ -50,7 +48,7 @@ TEST_F(MessageWindowTest, NothingShowsInBatchModeBesideAnotherWindowOrUnderMedia
     EXPECT_EQ(desktop().QueuedAnswers(), 2u);
     desktop().ClearAnswers();
   }
-  app::BatchMode = false;
+  session::State().BatchMode = false;
 }
 
 TEST_F(MessageWindowTest, AskAnswersYesOrNoAndAWindowClosedOtherwiseCountsAsNo) {
@@ -71,8 +69,7 @@ TEST_F(MessageWindowTest, AskAnswersYesOrNoAndAWindowClosedOtherwiseCountsAsNo) 
 }
 
 TEST_F(MessageWindowTest, WarnOnceTickedClearsTheFlagAndSendsStateEventSeven) {
-  std::vector<int> events;
-  app::Links().notifyState = [&](int code) { events.push_back(code); };
+  const std::vector<int>& events = host.stateEvents;
   bool show = true;
   Answer("btnOK");
   forms::WarnOnce("On some systems, this tool may display a snapshot of the video, while the tool is active.", show);
@@ -120,7 +117,7 @@ TEST_F(MessageWindowTest, LayoutFollowsTheTextAndTheIconComesOnlyWithAPicture) {
   std::string longText;
   for (int i = 0; i < 40; ++i) longText += "word ";
   gfx::Bitmap icon(64, 64, 0x0000FF);
-  forms::FindPicture = [&](std::string_view name) { return name == "ic_1_Enabled" ? &icon : nullptr; };
+  resources::State().iconPictures["ic_1_Enabled"] = icon;  // the application icon, as the resources give it
   auto tall = forms::MsgFormSpec(longText, forms::MsgButtons::Ok, true);
   const auto* tallLabel = tall.Control("lblMessage");
   const auto* box = tall.Control("cbDontShow");
@@ -136,14 +133,14 @@ TEST_F(MessageWindowTest, LayoutFollowsTheTextAndTheIconComesOnlyWithAPicture) {
 TEST_F(MessageWindowTest, TheWindowIsCentredOnTheToolAreaOrAVisibleConfigurationWindow) {
   forms::TMsgForm centred("Hello", forms::MsgButtons::Ok, false);
   platform::Rect r = centred.WindowRect();
-  EXPECT_LE(std::abs((r.left + r.right) / 2 - session::ToolAreaCenter.x), 1);
-  EXPECT_LE(std::abs((r.top + r.bottom) / 2 - session::ToolAreaCenter.y), 1);
+  EXPECT_LE(std::abs((r.left + r.right) / 2 - session::Screens().ToolAreaCenter.x), 1);
+  EXPECT_LE(std::abs((r.top + r.bottom) / 2 - session::Screens().ToolAreaCenter.y), 1);
 
   auto config = ForeignWindow("TConfigForm", {600, 400, 1000, 700});
-  app::Links().configurationWindow = [config] { return config; };
+  host.configurationWindow = config;
   forms::TMsgForm onConfig("Hello", forms::MsgButtons::Ok, false);
   platform::Rect c = onConfig.WindowRect();
-  app::Links().configurationWindow = nullptr;
+  host.configurationWindow = {};
   EXPECT_LE(std::abs((c.left + c.right) / 2 - 800), 1);
   EXPECT_LE(std::abs((c.top + c.bottom) / 2 - 550), 1);
 }

@@ -37,6 +37,11 @@ std::string ModalResultName(int result) {
   return std::to_string(result);
 }
 
+void PressHelp(SimDesktop& d, SimForm& f) {
+  Note(d, f, "help");
+  Fire(d, f, FormEvent::Help, {});
+}
+
 bool ClickControl(SimDesktop& d, SimForm& f, std::string_view name) {
   ControlSpec* c = f.spec.Control(name);
   if (!c || !c->visible || !c->enabled || !f.visible) {

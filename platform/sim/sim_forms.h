@@ -72,6 +72,8 @@ inline constexpr int CaptionHeight = 22;
 // with a modal result ends the modal run). False when the control is missing,
 // hidden or disabled, as a user could not click it then.
 bool ClickControl(SimDesktop& desktop, SimForm& form, std::string_view control);
+// The user presses F1 in the form: its help request.
+void PressHelp(SimDesktop& desktop, SimForm& form);
 // Applies one answer to a form; false when the action names nothing on it.
 bool ApplyAnswer(SimDesktop& desktop, SimForm& form, const FormAnswer& answer);
 // The result named by a word ("ok", "yes", ...), or None.

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/F_main.h"
-#include "catalogue/T_factory.h"
+#include "app/program.h"
+#include "test_support/sim_fixture.h"
 #include "store/XRLIniFile.h"
 #include "triggers/a_trigger.h"
 #include "platform/sim/sim_desktop.h"
@@ -24,10 +24,9 @@ struct World {
   }()};
   platform::sim::SimProcess& process = desktop.CreateProcess("Velmora.exe", {});
   platform::ScopedPlatform bind{process};
-  World() {
-    app::ResetCoreState();
-    catalogue::InstallCatalogue();
-  }
+  // The whole program's rooms, so every kind a profile may name makes its tool.
+  test_support::NoHookLibrary hooks;
+  app::Program program{hooks, nullptr};
 };
 
 std::string SaveText() {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "base/program_state.h"
 #include "resources/A_resrce.h"
 #include "resources/resource_names.h"
 #include "gfx/canvas.h"
@@ -105,7 +106,9 @@ class Sheet {
 };
 
 TEST(ResourceContactSheet, EveryListLoadsCompleteAndIsDrawnForReview) {
-  resources::InstallResources(platform::Resources());
+  base::ProgramState program;
+  base::ScopedProgram bind(program);
+  resources::UseResources(platform::Resources());
   resources::LoadResources();
   resources::LoadGraphics();
   EXPECT_EQ(resources::SmallButtonList().count(), resources::StockIconCount);

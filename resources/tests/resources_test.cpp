@@ -7,7 +7,8 @@
 
 #include "resources/A_resrce.h"
 #include "tool/T_tool.h"
-#include "app/core_links.h"
+#include "app/app_state.h"
+#include "test_support/sim_fixture.h"
 #include "tool/image_slots.h"
 #include "resources/resource_lists.h"
 #include "resources/resource_names.h"
@@ -45,24 +46,15 @@ class FakeResources final : public platform::ProgramResources {
   }
 };
 
-class ResourcesTest : public ::testing::Test {
+class ResourcesTest : public test_support::SimTest {
  protected:
+  // The program's steps, as the control window runs them, from the fake.
   void Load() {
-    resources::InstallResources(fake);
-    resources::LoadResources();
-    resources::LoadGraphics();
-  }
-  // Other tests of this program start the control window: they must not meet
-  // a fake that is gone.
-  void TearDown() override {
-    resources::FreeResources();
-    app::Links() = links;
-    tool::DrawPreviewSlot = drawPreview;
-    tool::DrawIconSlots = drawIcons;
+    resources::UseResources(fake);
+    app::State().steps.Run("Load Resources");
+    app::State().steps.Run("Load Graphics");
   }
   FakeResources fake;
-  app::CoreLinks links = app::Links();
-  std::function<void(tool::TTool&)> drawPreview = tool::DrawPreviewSlot, drawIcons = tool::DrawIconSlots;
 };
 
 TEST_F(ResourcesTest, ButtonPicturesTakeTheirTransparentColourFromTheBottomLeftPixel) {

@@ -10,8 +10,8 @@ namespace {
 class BrowserTest : public test_support::SimTest {
  protected:
   ~BrowserTest() override {
-    session::BrowserPath.clear();
-    session::BrowserKind.clear();
+    session::Browser().BrowserPath.clear();
+    session::Browser().BrowserKind.clear();
   }
   const std::string temp = "C:\\Users\\Presenter\\AppData\\Local\\Temp\\";
 };
@@ -29,13 +29,13 @@ TEST_F(BrowserTest, KindFollowsTheProgramsFileName) {
   for (const Case& c : cases) {
     desktop().fileAssociations[".htm"] = c.program;
     session::DetectDefaultBrowser();
-    EXPECT_EQ(session::BrowserPath, c.program);
-    EXPECT_EQ(session::BrowserKind, c.kind) << c.program;
+    EXPECT_EQ(session::Browser().BrowserPath, c.program);
+    EXPECT_EQ(session::Browser().BrowserKind, c.kind) << c.program;
   }
   desktop().fileAssociations.clear();
   session::DetectDefaultBrowser();
-  EXPECT_EQ(session::BrowserPath, "");
-  EXPECT_EQ(session::BrowserKind, "");
+  EXPECT_EQ(session::Browser().BrowserPath, "");
+  EXPECT_EQ(session::Browser().BrowserKind, "");
 }
 
 TEST_F(BrowserTest, AskingLeavesTheUsersFilesAlone) {
@@ -43,11 +43,11 @@ TEST_F(BrowserTest, AskingLeavesTheUsersFilesAlone) {
   desktop().fileAssociations[".htm"] = "C:\\Program Files\\Internet Explorer\\iexplore.exe";
   // A user's own page with the name the question once used, and a file that
   // happens to carry the first probe name.
-  WriteFile(session::UserProfilesFolder + "Temp.htm", "<p>my notes</p>");
+  WriteFile(session::Folders().UserProfilesFolder + "Temp.htm", "<p>my notes</p>");
   WriteFile(temp + "VelmoraBrowserProbe0.htm", "someone else's");
   session::DetectDefaultBrowser();
-  EXPECT_EQ(session::BrowserKind, "IExplore");
-  EXPECT_EQ(ReadFile(session::UserProfilesFolder + "Temp.htm"), "<p>my notes</p>");
+  EXPECT_EQ(session::Browser().BrowserKind, "IExplore");
+  EXPECT_EQ(ReadFile(session::Folders().UserProfilesFolder + "Temp.htm"), "<p>my notes</p>");
   EXPECT_EQ(ReadFile(temp + "VelmoraBrowserProbe0.htm"), "someone else's");
   // The question was asked about a file of its own in the temporary folder,
   // which is gone afterwards.

@@ -37,13 +37,13 @@ TEST_F(FoldersTest, EachUnknownShellFolderFallsBack) {
     const std::string* folder;
     std::string expected;
   } cases[] = {
-      {ShellFolder::MyPictures, &session::SlidesFolder, app + "Slides\\"},
-      {ShellFolder::MyMusic, &session::MusicFolder, app + "Media\\"},
-      {ShellFolder::MyVideos, &session::VideoFolder, app + "Media\\"},
-      {ShellFolder::AppData, &session::UserProfilesFolder, app + "Orvanta Nimbra\\Profiles\\"},
-      {ShellFolder::CommonMusic, &session::CommonMusicFolder, ""},
-      {ShellFolder::CommonPictures, &session::CommonPicturesFolder, ""},
-      {ShellFolder::CommonVideos, &session::CommonVideoFolder, ""},
+      {ShellFolder::MyPictures, &session::Folders().SlidesFolder, app + "Slides\\"},
+      {ShellFolder::MyMusic, &session::Folders().MusicFolder, app + "Media\\"},
+      {ShellFolder::MyVideos, &session::Folders().VideoFolder, app + "Media\\"},
+      {ShellFolder::AppData, &session::Folders().UserProfilesFolder, app + "Orvanta Nimbra\\Profiles\\"},
+      {ShellFolder::CommonMusic, &session::Folders().CommonMusicFolder, ""},
+      {ShellFolder::CommonPictures, &session::Folders().CommonPicturesFolder, ""},
+      {ShellFolder::CommonVideos, &session::Folders().CommonVideoFolder, ""},
   };
   auto known = desktop().knownFolders();
   for (const Case& c : cases) {
@@ -64,10 +64,10 @@ TEST_F(FoldersTest, EachUnknownShellFolderFallsBack) {
 
 TEST_F(FoldersTest, CdDriveIsTheFirstCdRomDriveInLetterOrder) {
   session::SetFolders(false);
-  EXPECT_EQ(session::CdDrive, "");
+  EXPECT_EQ(session::Folders().CdDrive, "");
   desktop().cdDrives = {'Z', 'F', 'E'};
   session::SetFolders(false);
-  EXPECT_EQ(session::CdDrive, "E:");
+  EXPECT_EQ(session::Folders().CdDrive, "E:");
   desktop().cdDrives = {'Z'};
   EXPECT_EQ(session::FindCdDrive(), "Z:");
 }

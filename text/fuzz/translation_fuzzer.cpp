@@ -5,10 +5,13 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "base/program_state.h"
 #include "text/A_fonts.h"
 #include "text/A_translate.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  base::ProgramState program;  // a fresh text state for every input
+  base::ScopedProgram bind(program);
   std::string_view content(reinterpret_cast<const char*>(data), size);
   text::SetTranslationTable(text::ParseTranslation(content));
   text::FontRecord font{"MS Sans Serif", 18};

@@ -35,9 +35,9 @@ TEST_F(FontsTest, TranslationEntriesReplaceTheDialogFont) {
   for (const Case& c : cases) {
     text::SetTranslationTable(text::ParseTranslation(c.file));
     text::CreateFonts();
-    EXPECT_EQ(text::DialogFont.face, c.face) << c.file;
-    EXPECT_EQ(text::DialogFont.height, c.height) << c.file;
-    EXPECT_EQ(text::DialogFont.charset, c.charset) << c.file;
+    EXPECT_EQ(text::Fonts().DialogFont.face, c.face) << c.file;
+    EXPECT_EQ(text::Fonts().DialogFont.height, c.height) << c.file;
+    EXPECT_EQ(text::Fonts().DialogFont.charset, c.charset) << c.file;
   }
 }
 
@@ -45,18 +45,18 @@ TEST_F(FontsTest, DerivedFontsFollowTheDialogFont) {
   desktop().menuFont = {"Tahoma", 13};
   text::SetTranslationTable(text::ParseTranslation("_FontName=Arial\n_FontHeight=20"));
   text::CreateFonts();
-  EXPECT_EQ(text::MenuFont, (text::FontRecord{"Tahoma", 13}));
-  EXPECT_EQ(text::SymbolFont, (text::FontRecord{"Marlett", 13}));
-  EXPECT_EQ(text::BoldDialogFont, (text::FontRecord{"Arial", 20, 0, 1, true}));
-  EXPECT_EQ(text::SmallDialogFont, (text::FontRecord{"Arial", 20, 10}));
-  EXPECT_EQ(text::HintFont, text::DialogFont);
+  EXPECT_EQ(text::Fonts().MenuFont, (text::FontRecord{"Tahoma", 13}));
+  EXPECT_EQ(text::Fonts().SymbolFont, (text::FontRecord{"Marlett", 13}));
+  EXPECT_EQ(text::Fonts().BoldDialogFont, (text::FontRecord{"Arial", 20, 0, 1, true}));
+  EXPECT_EQ(text::Fonts().SmallDialogFont, (text::FontRecord{"Arial", 20, 10}));
+  EXPECT_EQ(text::Fonts().HintFont, text::Fonts().DialogFont);
   // Once the preferences are read, the menu and small fonts take the dialog
   // font's face and height, and hints grow by a fifth.
   text::AlignFontsWithDialogFont();
-  EXPECT_EQ(text::MenuFont, (text::FontRecord{"Arial", 20}));
-  EXPECT_EQ(text::SmallDialogFont, (text::FontRecord{"Arial", 20}));
-  EXPECT_EQ(text::BoldDialogFont, (text::FontRecord{"Arial", 20, 0, 1, true}));
-  EXPECT_EQ(text::HintFont.height, 24);
+  EXPECT_EQ(text::Fonts().MenuFont, (text::FontRecord{"Arial", 20}));
+  EXPECT_EQ(text::Fonts().SmallDialogFont, (text::FontRecord{"Arial", 20}));
+  EXPECT_EQ(text::Fonts().BoldDialogFont, (text::FontRecord{"Arial", 20, 0, 1, true}));
+  EXPECT_EQ(text::Fonts().HintFont.height, 24);
 }
 
 TEST_F(FontsTest, HarvestListsTheFontKeysWithoutApplyingThem) {
@@ -64,7 +64,7 @@ TEST_F(FontsTest, HarvestListsTheFontKeysWithoutApplyingThem) {
   text::SetHarvestMode(true);
   text::CreateFonts();
   text::SetHarvestMode(false);
-  EXPECT_EQ(text::DialogFont.face, "MS Sans Serif");
+  EXPECT_EQ(text::Fonts().DialogFont.face, "MS Sans Serif");
   std::vector<std::string> expected = {
       std::string(84, '/') + " Application Font - Please read above for more information", "_FontName",
       "_FontHeight", "_FontCharSet"};

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/program_state.h"
 #include "text/A_messages.h"
 #include "text/A_translate.h"
 
@@ -14,6 +15,9 @@ using text::MessageId;
 
 class MessagesTest : public ::testing::Test {
  protected:
+  // The text room's state of a program of its own.
+  base::ProgramState program_;
+  base::ScopedProgram bind_{program_};
   void TearDown() override {
     text::FreeMessageTable();
     text::FreeTranslation();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/program_state.h"
 #include "text/A_fonts.h"
 #include "text/A_translate.h"
 #include "text/translate_form.h"
@@ -57,10 +58,13 @@ struct FakeForm final : text::TranslatableForm {
 
 class TranslateFormTest : public ::testing::Test {
  protected:
+  // The text room's state of a program of its own.
+  base::ProgramState program_;
+  base::ScopedProgram bind_{program_};
   void SetUp() override {
     text::SetTranslationTable(text::ParseTranslation("Open=Ouvrir\nClose=Fermer"));
-    text::DialogFont = {"Arial", 16};
-    text::BoldDialogFont = {"Arial", 16, 0, 1, true};
+    text::Fonts().DialogFont = {"Arial", 16};
+    text::Fonts().BoldDialogFont = {"Arial", 16, 0, 1, true};
   }
   void TearDown() override {
     text::FreeTranslation();
@@ -90,9 +94,9 @@ TEST_F(TranslateFormTest, EachKindGetsItsTextsAndFont) {
       {ComponentKind::GroupBox, 0, "Ouvrir", "Ouvrir", "Open", true, &none},
       {ComponentKind::TabSheet, 0, "Ouvrir", "Ouvrir", "Open", true, &none},
       {ComponentKind::StaticText, 0, "Ouvrir", "Ouvrir", "Open", true, &none},
-      {ComponentKind::StaticText, -1, "Ouvrir", "Ouvrir", "Open", true, &text::BoldDialogFont},
+      {ComponentKind::StaticText, -1, "Ouvrir", "Ouvrir", "Open", true, &text::Fonts().BoldDialogFont},
       {ComponentKind::StatusBar, 0, "Ouvrir", "Ouvrir", "Open", true, &none},
-      {ComponentKind::ListView, 0, "Open", "Ouvrir", "Open", true, &text::DialogFont},
+      {ComponentKind::ListView, 0, "Open", "Ouvrir", "Open", true, &text::Fonts().DialogFont},
       {ComponentKind::CheckListBox, 0, "Open", "Ouvrir", "Ouvrir", true, &none},
       {ComponentKind::ComboBox, 0, "Open", "Ouvrir", "Ouvrir", true, &none},
       {ComponentKind::MenuItem, 0, "Ouvrir", "Open", "Open", false, &none},
@@ -100,7 +104,7 @@ TEST_F(TranslateFormTest, EachKindGetsItsTextsAndFont) {
   for (const Expect& e : table) form.Add(e.kind, e.tag);
   text::TranslateForm(form);
   EXPECT_EQ(form.caption, "Fermer");
-  EXPECT_EQ(form.font, text::DialogFont);
+  EXPECT_EQ(form.font, text::Fonts().DialogFont);
   EXPECT_FALSE(form.scaled);
   for (std::size_t i = 0; i < std::size(table); ++i) {
     const Expect& e = table[i];

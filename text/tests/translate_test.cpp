@@ -4,12 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "base/program_state.h"
 #include "text/A_translate.h"
 
 namespace {
 
 class TranslateTest : public ::testing::Test {
  protected:
+  // The text room's state of a program of its own.
+  base::ProgramState program_;
+  base::ScopedProgram bind_{program_};
   void TearDown() override {
     text::FreeTranslation();
     text::SetHarvestMode(false);

@@ -2,11 +2,13 @@
 
 #include "session/A_prefs.h"
 #include "app/F_main.h"
+#include "session/program_window.h"
 #include "store/XRLIniFile.h"
 #include "app/hook_state.h"
 #include "tool/image_slots.h"
 #include "session/screen_metrics.h"
 #include "test_support/test_tools.h"
+#include "tool/tool_state.h"
 #include "triggers/a_trigger.h"
 #include "test_support/sim_fixture.h"
 
@@ -36,15 +38,15 @@ class ToolLifecycleTest : public SimTest {
 TEST_F(ToolLifecycleTest, ActivationStartsOnTheNextCommandAndRetriggerEnds) {
   TLogTool& a = Bind(3001, "a");
   triggers::FireEvent(3001);
-  EXPECT_EQ(tool::ActiveTool, &a);
+  EXPECT_EQ(tool::ActiveTool(), &a);
   EXPECT_FALSE(a.Running);  // Start comes with command 4
   desktop().AdvanceBy(1);
   EXPECT_TRUE(a.Running);
-  EXPECT_EQ(app::HookData->ToolActive, 1);
+  EXPECT_EQ(app::HookData()->ToolActive, 1);
   triggers::FireEvent(3001);  // the second trigger posts 123
   desktop().AdvanceBy(1);
-  EXPECT_EQ(tool::ActiveTool, nullptr);
-  EXPECT_EQ(app::HookData->ToolActive, 0);
+  EXPECT_EQ(tool::ActiveTool(), nullptr);
+  EXPECT_EQ(app::HookData()->ToolActive, 0);
   std::vector<std::string> expected = {"execute a", "start a", "stop a"};
   EXPECT_EQ(ToolLog(), expected);
 }
@@ -56,8 +58,8 @@ TEST_F(ToolLifecycleTest, ActivatingAnotherToolEndsTheFirstAndStartsAboutOneSeco
   desktop().AdvanceBy(1);
   std::uint64_t t0 = desktop().Elapsed();
   triggers::FireEvent(3002);
-  EXPECT_EQ(tool::ActiveTool, nullptr);
-  EXPECT_EQ(app::HookData->QuietUntil, app::PendingActivationTime);  // the hooks keep quiet meanwhile
+  EXPECT_EQ(tool::ActiveTool(), nullptr);
+  EXPECT_EQ(app::HookData()->QuietUntil, tool::State().PendingActivationTime);  // the hooks keep quiet meanwhile
   desktop().AdvanceBy(900);
   EXPECT_FALSE(b.Active);
   desktop().AdvanceBy(300);
@@ -77,7 +79,7 @@ TEST_F(ToolLifecycleTest, AToolThatLeavesOthersRunningStartsAtOnce) {
   desktop().AdvanceBy(1);
   EXPECT_TRUE(a.Running);
   EXPECT_TRUE(b.Running);
-  EXPECT_EQ(tool::ActiveTool, &b);
+  EXPECT_EQ(tool::ActiveTool(), &b);
 }
 
 TEST_F(ToolLifecycleTest, AStartThatEndsItsToolNeverRuns) {
@@ -87,7 +89,7 @@ TEST_F(ToolLifecycleTest, AStartThatEndsItsToolNeverRuns) {
   desktop().AdvanceBy(100);
   EXPECT_FALSE(a.Running);
   EXPECT_FALSE(a.Active);
-  EXPECT_EQ(tool::ActiveTool, nullptr);
+  EXPECT_EQ(tool::ActiveTool(), nullptr);
   EXPECT_EQ(a.ticks, 0);
 }
 
@@ -99,7 +101,7 @@ TEST_F(ToolLifecycleTest, InstantToolsNeverBecomeActive) {
   desktop().AdvanceBy(1);
   triggers::FireEvent(104);  // ends the running tool, then does its nothing a second later
   desktop().AdvanceBy(1200);
-  EXPECT_EQ(tool::ActiveTool, nullptr);
+  EXPECT_EQ(tool::ActiveTool(), nullptr);
   EXPECT_EQ(ToolLog().back(), "stop a");
 }
 
@@ -111,12 +113,12 @@ TEST_F(ToolLifecycleTest, FreeingAToolClearsEveryPendingReference) {
   tool::ToolId a_id = a.Id();
   triggers::FireEvent(3002);           // a ends; b waits as the pending activation
   triggers::FreeTool(3002);            // b goes before its time
-  EXPECT_EQ(app::PendingActivation, 0u);
+  EXPECT_EQ(tool::State().PendingActivation, 0u);
   // A command still in the queue for a freed tool is refused, not obeyed.
   triggers::FreeTool(3001);
-  app::PostCommand(2, a_id);
+  session::PostCommand(2, a_id);
   desktop().AdvanceBy(1200);
-  EXPECT_EQ(tool::ActiveTool, nullptr);
+  EXPECT_EQ(tool::ActiveTool(), nullptr);
   EXPECT_TRUE(trace().Contains("command 2 " + std::to_string(a_id) + " ignored"));
 }
 
@@ -125,9 +127,9 @@ TEST_F(ToolLifecycleTest, FreeingTheActiveToolEndsItFirst) {
   triggers::FireEvent(3001);
   desktop().AdvanceBy(1);
   triggers::DeleteTrigger(3001);
-  EXPECT_EQ(tool::ActiveTool, nullptr);
+  EXPECT_EQ(tool::ActiveTool(), nullptr);
   EXPECT_EQ(ToolLog().back(), "stop a");
-  EXPECT_EQ(app::HookData->ToolActive, 0);
+  EXPECT_EQ(app::HookData()->ToolActive, 0);
 }
 
 TEST_F(ToolLifecycleTest, RightButtonAndEscEndUnlessTheKindSaysOtherwise) {
@@ -151,13 +153,13 @@ TEST_F(ToolLifecycleTest, RightButtonAndEscEndUnlessTheKindSaysOtherwise) {
 TEST_F(ToolLifecycleTest, DeactivateFocusesTheFullScreenWindowUnderTheToolAreaCentre) {
   // Two monitors; the tools cover the second one, which does not start at (0, 0).
   desktop().monitors().push_back({1024, 0, 2048, 768});
-  session::Prefs.MonitorNum = 2;
+  session::Prefs().MonitorNum = 2;
   auto slideShow = ForeignWindow("screenClass", {1024, 0, 2048, 768});
   ForeignWindow("NOTEPAD", {0, 0, 1024, 768});  // under (half width, half height) of the area
   Bind(3001, "a");
   triggers::FireEvent(3001);
   desktop().AdvanceBy(1);
-  tool::ActiveTool->Deactivate();
+  tool::ActiveTool()->Deactivate();
   EXPECT_EQ(desktop().foreground(), slideShow);
 }
 
@@ -167,13 +169,13 @@ TEST_F(ToolLifecycleTest, CapturedMouseFallsBackToTheHookCursorLock) {
   desktop().cursor = {3, 760};
   triggers::FireEvent(3001);
   desktop().AdvanceBy(1);
-  EXPECT_EQ(app::HookData->CursorLocked, 1);
-  shared::Point32 lock = app::HookData->LockPoint;  // a packed field: copy before comparing
+  EXPECT_EQ(app::HookData()->CursorLocked, 1);
+  shared::Point32 lock = app::HookData()->LockPoint;  // a packed field: copy before comparing
   EXPECT_EQ(lock.x, 20);
   EXPECT_EQ(lock.y, 748);
   EXPECT_EQ(desktop().cursor, (platform::Point{20, 748}));
   a.Deactivate();
-  EXPECT_EQ(app::HookData->CursorLocked, 0);
+  EXPECT_EQ(app::HookData()->CursorLocked, 0);
 }
 
 TEST_F(ToolLifecycleTest, PersistenceHelpersKeepDefaultsForOutOfRangeValues) {

@@ -5,6 +5,7 @@
 #include "store/XRLIniFile.h"
 #include "profile/profile.h"
 #include "catalogue/tests/catalogue_fixture.h"
+#include "triggers/a_trigger.h"
 
 namespace catalogue_test {
 namespace {
@@ -62,12 +63,12 @@ TEST_F(TriggerTableTest, BindTakeFreeCopyAndDeleteKeepOwnershipAndMarkTheProfile
   EXPECT_FALSE(AnyBoundInRange(105, 62561));
   EXPECT_TRUE(AnyBoundInRange(-5, 104));
 
-  profile::ProfileModified = false;
+  triggers::State().ProfileModified = false;
   ToolPtr pen = Make("TPenTool");
   tool::ToolId penId = pen->Id();
   tool::ToolId zoomId = TriggerAt(104)->Tool->Id();
   BindTool(104, std::move(pen));
-  EXPECT_TRUE(profile::ProfileModified);
+  EXPECT_TRUE(triggers::State().ProfileModified);
   EXPECT_EQ(tool::FindTool(zoomId), nullptr) << "the old tool is freed";
   EXPECT_EQ(ClassAt(104), "TPenTool");
 
@@ -77,17 +78,17 @@ TEST_F(TriggerTableTest, BindTakeFreeCopyAndDeleteKeepOwnershipAndMarkTheProfile
   EXPECT_NE(copy->Id(), penId);
   EXPECT_FALSE(CopyTool(105));
 
-  profile::ProfileModified = false;
+  triggers::State().ProfileModified = false;
   ToolPtr taken = TakeTool(104);
-  EXPECT_TRUE(profile::ProfileModified);
+  EXPECT_TRUE(triggers::State().ProfileModified);
   EXPECT_EQ(taken->Id(), penId);
   EXPECT_FALSE(IsBound(104));
   EXPECT_TRUE(TriggerAt(104)) << "the trigger stays";
 
   BindTool(104, std::move(taken));
-  profile::ProfileModified = false;
+  triggers::State().ProfileModified = false;
   FreeTool(104);
-  EXPECT_TRUE(profile::ProfileModified);
+  EXPECT_TRUE(triggers::State().ProfileModified);
   EXPECT_EQ(tool::FindTool(penId), nullptr);
 
   // A code without a trigger takes no tool; the tool offered is freed, not kept.
@@ -99,9 +100,9 @@ TEST_F(TriggerTableTest, BindTakeFreeCopyAndDeleteKeepOwnershipAndMarkTheProfile
 
   Bind(104, Make("TZoomTool"));
   tool::ToolId boundId = TriggerAt(104)->Tool->Id();
-  profile::ProfileModified = false;
+  triggers::State().ProfileModified = false;
   DeleteTrigger(104);
-  EXPECT_TRUE(profile::ProfileModified);
+  EXPECT_TRUE(triggers::State().ProfileModified);
   EXPECT_FALSE(TriggerAt(104));
   EXPECT_EQ(tool::FindTool(boundId), nullptr);
 }
@@ -325,15 +326,15 @@ TEST_F(ProfileTriggersTest, LoadReadsAsManyEntriesAsTheCountSaysUpToTheCodeSpace
 }
 
 TEST_F(ProfileTriggersTest, ProfileLoadPutsHelpAndConfigurationOnCodes37And38) {
-  profile::ProfilePath = "C:\\Users\\Presenter\\Documents\\Test.kvx";
-  std::filesystem::create_directories(std::filesystem::path(desktop_.HostPath(profile::ProfilePath)).parent_path());
-  ASSERT_TRUE(store::TXRLIniFile::FromText(profile::ProfilePath, Profile({"0_ID=37", "0__#T=TZoomTool", "1_ID=104", "1__#T=TPenTool"}, 2))
+  profile::State().ProfilePath = "C:\\Users\\Presenter\\Documents\\Test.kvx";
+  std::filesystem::create_directories(std::filesystem::path(desktop().HostPath(profile::State().ProfilePath)).parent_path());
+  ASSERT_TRUE(store::TXRLIniFile::FromText(profile::State().ProfilePath, Profile({"0_ID=37", "0__#T=TZoomTool", "1_ID=104", "1__#T=TPenTool"}, 2))
                   .UpdateFile());
   profile::LoadProfile();
   EXPECT_EQ(ClassAt(37), "THelpTool");
   EXPECT_EQ(ClassAt(38), "TConfigTool");
   EXPECT_EQ(ClassAt(104), "TPenTool");
-  EXPECT_FALSE(profile::ProfileModified);
+  EXPECT_FALSE(triggers::State().ProfileModified);
 }
 
 }  // namespace

@@ -36,9 +36,19 @@ if build native; then
   echo "== tests native"
   ctest --preset native --timeout 300 -j2 2>&1 | tee build/ctest-native.log | grep -E 'tests passed|Failed|\*\*\*' || true
   count_ctest build/ctest-native.log
-  echo "== scenario: presentation script"
-  build/native/apps/velmora-sim --quiet --script scripts/sim/presentation.vsim --trace build/presentation.trace \
-    && echo "ok presentation script" || { echo "FAIL presentation script"; failed=$((failed + 1)); }
+  echo "== scenario scripts"
+  for script in scripts/sim/*.vsim; do
+    name=$(basename "$script" .vsim)
+    rm -rf "build/scenarios/$name"
+    if build/native/apps/velmora-sim --quiet --root "build/scenarios/$name" --script "$script" \
+      --trace "build/scenarios/$name.trace"; then
+      echo "ok $name script"
+      passed=$((passed + 1))
+    else
+      echo "FAIL $name script (trace in build/scenarios/$name.trace)"
+      failed=$((failed + 1))
+    fi
+  done
 fi
 if build native-asan; then
   echo "== tests native-asan"

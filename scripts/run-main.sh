@@ -15,8 +15,12 @@ for a in "$@"; do
   esac
 done
 mkdir -p out
-build/native/apps/velmora-sim --script "$script" --trace out/presentation.trace
+# velmora-sim fails when the trace misses what the script expects; the
+# trace is written either way.
+status=0
+build/native/apps/velmora-sim --script "$script" --trace out/presentation.trace || status=$?
 echo "trace written to out/presentation.trace"
+[ "$status" -eq 0 ] || { echo "$script: the run did not do what the script expects"; exit "$status"; }
 if [ "$wine" = 1 ]; then
   cmake --preset windows >/dev/null && cmake --build --preset windows >/dev/null
   exec e2e/run_wine_tests.sh build/windows

@@ -1,5 +1,6 @@
 // velmora-sim: the main program on the simulated desktop, driven by a script.
-// It prints the trace of what the system did, one line per step.
+// It prints the trace of what the system did, one line per step, and fails
+// when the trace misses what the script expects.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -49,7 +50,6 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(root);
 
   platform::sim::ScriptTimeline script(text.str());
-  for (const auto& e : script.errors()) std::fprintf(stderr, "velmora-sim: %s\n", e.c_str());
   platform::sim::DesktopOptions options;
   options.hostRoot = root;
   platform::sim::SimDesktop desktop(options);
@@ -60,6 +60,13 @@ int main(int argc, char** argv) {
   if (!tracePath.empty()) {
     std::ofstream out(tracePath);
     for (const auto& line : desktop.trace().lines()) out << line << "\n";
+  }
+  // A run that missed an expectation or met a malformed line fails.
+  platform::sim::ScriptResult result = script.Finish(desktop.trace());
+  if (!result.passed) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "velmora-sim: %s: %s", scriptPath.c_str(), result.report.c_str());
+    return code != 0 ? code : 1;
   }
   return code;
 }

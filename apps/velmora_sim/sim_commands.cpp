@@ -56,18 +56,24 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, kinho
   });
   script.AddCommand("second-copy", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
     d.RunProgram("Velmora.exe", {line.words.begin() + 1, line.words.end()});
+    return std::string();
   });
-  script.AddCommand("quit", [](sim::SimDesktop& d, const sim::ScriptLine&) {
+  script.AddCommand("quit", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    if (line.words.size() != 1) return std::string("quit");
     if (auto w = d.FindWindow("TMainForm", "")) d.Post(-1, w, {app::QuitMessage, 1, 0});
+    return std::string();
   });
   script.AddCommand("fire", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
-    auto code = line.words.size() > 1 ? sim::ParseScriptNumber(line.words[1]) : std::nullopt;
-    if (!code) return d.trace().Add("script", "fire CODE");
+    auto code = line.words.size() == 2 ? sim::ParseScriptNumber(line.words[1]) : std::nullopt;
+    if (!code) return std::string("fire CODE");
     InMainProgram(d, [&] { triggers::FireEvent(static_cast<int>(*code)); });
+    return std::string();
   });
   script.AddCommand("load-profile", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
     std::string path = Rest(line, 1);
+    if (path.empty()) return std::string("load-profile PATH");
     InMainProgram(d, [&] { profile::ChangeProfile(path, 2); });
+    return std::string();
   });
   script.AddCommand("save-profile", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
     std::string path = Rest(line, 1);
@@ -75,8 +81,10 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, kinho
       if (!path.empty()) profile::State().ProfilePath = path;
       profile::SaveProfile();
     });
+    return std::string();
   });
-  script.AddCommand("triggers", [](sim::SimDesktop& d, const sim::ScriptLine&) {
+  script.AddCommand("triggers", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    if (line.words.size() != 1) return std::string("triggers");
     InMainProgram(d, [&] {
       for (int code = 1; code <= triggers::MaxEventCode; ++code) {
         triggers::TTrigger* t = triggers::TriggerAt(code);
@@ -86,47 +94,63 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, kinho
         d.trace().Add("trigger", std::to_string(code) + " " + cls + " \"" + cap + "\" " + std::to_string(t->ButtonMode));
       }
     });
+    return std::string();
   });
   script.AddCommand("answer", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
     // answer FORM-OR-DIALOG CONTROL|RESULT [TEXT]: queued for the next modal run
     // of that form or dialog.
-    if (line.words.size() < 3) return d.trace().Add("script", "answer FORM-OR-DIALOG CONTROL|RESULT [TEXT]");
+    if (line.words.size() < 3) return std::string("answer FORM-OR-DIALOG CONTROL|RESULT [TEXT]");
     d.QueueAnswer({line.words[1], line.words[2], Rest(line, 3)});
+    return std::string();
   });
   script.AddCommand("click-control", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
-    if (line.words.size() < 3) return d.trace().Add("script", "click-control FORM CONTROL");
+    if (line.words.size() != 3) return std::string("click-control FORM CONTROL");
     sim::SimForm* form = d.FindForm(line.words[1]);
-    if (!form) return d.trace().Add("script", "no form " + line.words[1]);
+    if (!form) {
+      d.trace().Add("script", "no form " + line.words[1]);
+      return std::string();
+    }
     sim::SimProcess* p = d.Process(form->process);
     platform::ScopedPlatform bind(*p);
     sim::ClickControl(d, *form, line.words[2]);
+    return std::string();
   });
   script.AddCommand("dump-form", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
-    if (line.words.size() < 3) return d.trace().Add("script", "dump-form NAME FILE.png");
+    if (line.words.size() != 3) return std::string("dump-form NAME FILE.png");
     sim::SimForm* form = d.FindForm(line.words[1]);
-    if (!form) return d.trace().Add("script", "no form " + line.words[1]);
+    if (!form) {
+      d.trace().Add("script", "no form " + line.words[1]);
+      return std::string();
+    }
+    std::error_code ec;
+    if (auto folder = std::filesystem::path(line.words[2]).parent_path(); !folder.empty())
+      std::filesystem::create_directories(folder, ec);
     if (!gfx::codecs::writePngFile(line.words[2], sim::RenderForm(d, *form)))
       d.trace().Add("script", "cannot write " + line.words[2]);
+    return std::string();
   });
   script.AddCommand("profile-command", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
     // The editor's profile commands through their dialogs.
-    std::string what = line.words.size() > 1 ? line.words[1] : "";
+    std::string what = line.words.size() == 2 ? line.words[1] : "";
+    if (what != "new" && what != "open" && what != "save" && what != "save-as")
+      return std::string("profile-command new|open|save|save-as");
     InMainProgram(d, [&] {
       if (what == "new") profile::NewProfile();
       else if (what == "open") profile::OpenProfile();
       else if (what == "save") profile::SaveWithMode(3);
-      else if (what == "save-as") profile::SaveWithMode(1);
-      else d.trace().Add("script", "profile-command new|open|save|save-as");
+      else profile::SaveWithMode(1);
     });
+    return std::string();
   });
   script.AddCommand("file", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
     // file WINDOWS-PATH HOST-PATH: copies a fixture onto the simulated drive.
-    if (line.words.size() < 3) return d.trace().Add("script", "file WINDOWS-PATH HOST-PATH");
+    if (line.words.size() != 3) return std::string("file WINDOWS-PATH HOST-PATH");
     std::string host = d.HostPath(line.words[1]);
     std::filesystem::create_directories(std::filesystem::path(host).parent_path());
     std::error_code ec;
     std::filesystem::copy_file(line.words[2], host, std::filesystem::copy_options::overwrite_existing, ec);
-    if (ec) d.trace().Add("script", "cannot copy " + line.words[2]);
+    // A fixture that is not there is the script's own mistake.
+    return ec ? "cannot copy " + line.words[2] : std::string();
   });
 }
 

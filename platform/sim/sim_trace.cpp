@@ -26,6 +26,14 @@ std::vector<std::string> Trace::Of(std::string_view category) const {
   return out;
 }
 
+std::string_view Trace::Body(std::string_view line) {
+  std::size_t i = line.find_first_not_of(' ');
+  if (i == std::string_view::npos) return {};
+  while (i < line.size() && line[i] >= '0' && line[i] <= '9') ++i;
+  if (i < line.size() && line[i] == ' ') ++i;
+  return line.substr(i);
+}
+
 bool Trace::Contains(std::string_view needle) const {
   for (const auto& line : lines_)
     if (line.find(needle) != std::string::npos) return true;

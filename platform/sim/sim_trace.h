@@ -16,6 +16,8 @@ class Trace {
   // Lines of one category, without their time stamps.
   std::vector<std::string> Of(std::string_view category) const;
   bool Contains(std::string_view needle) const;
+  // A line without its time stamp: "category text".
+  static std::string_view Body(std::string_view line);
   void Clear() { lines_.clear(); }
   // Echo every line to stdout as it is added (velmora-sim).
   void SetEcho(bool on) { echo_ = on; }

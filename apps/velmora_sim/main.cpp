@@ -54,8 +54,8 @@ int main(int argc, char** argv) {
   options.hostRoot = root;
   platform::sim::SimDesktop desktop(options);
   desktop.trace().SetEcho(!quiet);
-  kinhook::sim::SimHookLibrary hooks;
-  velmora_sim::InstallProgram(desktop, script, hooks);
+  velmora_sim::MainProgram program;
+  velmora_sim::InstallProgram(desktop, script, program);
   int code = velmora_sim::RunScript(desktop, script);
   if (!tracePath.empty()) {
     std::ofstream out(tracePath);

@@ -17,12 +17,10 @@ namespace sim = platform::sim;
 
 namespace {
 
-int mainProcess = -1;
-
 // Runs code of the main program inside its own process.
 template <class F>
-void InMainProgram(sim::SimDesktop& desktop, const F& f) {
-  sim::SimProcess* p = desktop.Process(mainProcess);
+void InMainProgram(const MainProgram& program, sim::SimDesktop& desktop, const F& f) {
+  sim::SimProcess* p = desktop.Process(program.process);
   if (!p) {
     desktop.trace().Add("script", "the main program is not running");
     return;
@@ -39,53 +37,53 @@ std::string Rest(const sim::ScriptLine& line, std::size_t from) {
 
 }  // namespace
 
-void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, kinhook::sim::SimHookLibrary& hooks) {
-  desktop.RegisterProgram("Velmora.exe", [&desktop, &hooks](sim::SimProcess& p) {
-    bool first = mainProcess < 0;
+void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, MainProgram& program) {
+  desktop.RegisterProgram("Velmora.exe", [&desktop, &program](sim::SimProcess& p) {
+    bool first = program.process < 0;
     if (first) {
-      mainProcess = p.id();
+      program.process = p.id();
       // When the script has nothing more to say, the program is closed as a
       // user would close it, so every run ends with the shutdown order.
       p.onTimelineEnd = [&desktop] {
         if (auto w = desktop.FindWindow("TMainForm", "")) desktop.Post(-1, w, {app::QuitMessage, 1, 0});
       };
     }
-    int code = app::VelmoraProgram(hooks);
-    if (first) mainProcess = -1;
+    int code = app::VelmoraProgram(program.hooks);
+    if (first) program.process = -1;
     return code;
   });
-  script.AddCommand("second-copy", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+  script.AddCommand("second-copy", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {
     d.RunProgram("Velmora.exe", {line.words.begin() + 1, line.words.end()});
     return std::string();
   });
-  script.AddCommand("quit", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+  script.AddCommand("quit", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {
     if (line.words.size() != 1) return std::string("quit");
     if (auto w = d.FindWindow("TMainForm", "")) d.Post(-1, w, {app::QuitMessage, 1, 0});
     return std::string();
   });
-  script.AddCommand("fire", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+  script.AddCommand("fire", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {
     auto code = line.words.size() == 2 ? sim::ParseScriptNumber(line.words[1]) : std::nullopt;
     if (!code) return std::string("fire CODE");
-    InMainProgram(d, [&] { triggers::FireEvent(static_cast<int>(*code)); });
+    InMainProgram(program, d, [&] { triggers::FireEvent(static_cast<int>(*code)); });
     return std::string();
   });
-  script.AddCommand("load-profile", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+  script.AddCommand("load-profile", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {
     std::string path = Rest(line, 1);
     if (path.empty()) return std::string("load-profile PATH");
-    InMainProgram(d, [&] { profile::ChangeProfile(path, 2); });
+    InMainProgram(program, d, [&] { profile::ChangeProfile(path, 2); });
     return std::string();
   });
-  script.AddCommand("save-profile", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+  script.AddCommand("save-profile", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {
     std::string path = Rest(line, 1);
-    InMainProgram(d, [&] {
+    InMainProgram(program, d, [&] {
       if (!path.empty()) profile::State().ProfilePath = path;
       profile::SaveProfile();
     });
     return std::string();
   });
-  script.AddCommand("triggers", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+  script.AddCommand("triggers", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {
     if (line.words.size() != 1) return std::string("triggers");
-    InMainProgram(d, [&] {
+    InMainProgram(program, d, [&] {
       for (int code = 1; code <= triggers::MaxEventCode; ++code) {
         triggers::TTrigger* t = triggers::TriggerAt(code);
         if (!t) continue;
@@ -96,14 +94,14 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, kinho
     });
     return std::string();
   });
-  script.AddCommand("answer", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+  script.AddCommand("answer", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {
     // answer FORM-OR-DIALOG CONTROL|RESULT [TEXT]: queued for the next modal run
     // of that form or dialog.
     if (line.words.size() < 3) return std::string("answer FORM-OR-DIALOG CONTROL|RESULT [TEXT]");
     d.QueueAnswer({line.words[1], line.words[2], Rest(line, 3)});
     return std::string();
   });
-  script.AddCommand("click-control", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+  script.AddCommand("click-control", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {
     if (line.words.size() != 3) return std::string("click-control FORM CONTROL");
     sim::SimForm* form = d.FindForm(line.words[1]);
     if (!form) {
@@ -115,7 +113,7 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, kinho
     sim::ClickControl(d, *form, line.words[2]);
     return std::string();
   });
-  script.AddCommand("dump-form", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+  script.AddCommand("dump-form", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {
     if (line.words.size() != 3) return std::string("dump-form NAME FILE.png");
     sim::SimForm* form = d.FindForm(line.words[1]);
     if (!form) {
@@ -129,12 +127,12 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, kinho
       d.trace().Add("script", "cannot write " + line.words[2]);
     return std::string();
   });
-  script.AddCommand("profile-command", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+  script.AddCommand("profile-command", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {
     // The editor's profile commands through their dialogs.
     std::string what = line.words.size() == 2 ? line.words[1] : "";
     if (what != "new" && what != "open" && what != "save" && what != "save-as")
       return std::string("profile-command new|open|save|save-as");
-    InMainProgram(d, [&] {
+    InMainProgram(program, d, [&] {
       if (what == "new") profile::NewProfile();
       else if (what == "open") profile::OpenProfile();
       else if (what == "save") profile::SaveWithMode(3);
@@ -142,7 +140,7 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, kinho
     });
     return std::string();
   });
-  script.AddCommand("file", [](sim::SimDesktop& d, const sim::ScriptLine& line) {
+  script.AddCommand("file", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {
     // file WINDOWS-PATH HOST-PATH: copies a fixture onto the simulated drive.
     if (line.words.size() != 3) return std::string("file WINDOWS-PATH HOST-PATH");
     std::string host = d.HostPath(line.words[1]);

@@ -7,10 +7,15 @@
 
 namespace velmora_sim {
 
-// Registers Velmora.exe with the desktop and the program's commands with the
-// script; the program runs with `hooks` as its hook library.
-void InstallProgram(platform::sim::SimDesktop& desktop, platform::sim::ScriptTimeline& script,
-                    kinhook::sim::SimHookLibrary& hooks);
+// What velmora-sim keeps of the main program it runs: its hook library, and
+// the simulated process of the first copy while it runs (-1 otherwise).
+struct MainProgram {
+  kinhook::sim::SimHookLibrary hooks;
+  int process = -1;
+};
+
+// Registers Velmora.exe with the desktop and the program's commands with the script.
+void InstallProgram(platform::sim::SimDesktop& desktop, platform::sim::ScriptTimeline& script, MainProgram& program);
 // Runs the script from its start; returns the main program's exit code.
 int RunScript(platform::sim::SimDesktop& desktop, platform::sim::ScriptTimeline& script);
 

@@ -19,6 +19,7 @@
 #include "session/program_window.h"
 #include "session/screen_metrics.h"
 #include "session/session_state.h"
+#include "shared/event_codes.h"
 #include "text/help_files.h"
 #include "tool/T_tool.h"
 #include "tool/tool_state.h"
@@ -72,55 +73,56 @@ bool PendingActivationDueSoon() {
 }
 
 // Returns false when the command was not acted on.
-bool HandleCommand(int code, std::int64_t lParam) {
+bool HandleCommand(std::uint32_t code, std::int64_t lParam) {
   auto tool = [&]() -> tool::TTool* { return lParam ? tool::FindTool(static_cast<tool::ToolId>(lParam)) : nullptr; };
   tool::TTool* active = tool::ActiveTool();
   switch (code) {
-    case 1:
+    case shared::CmdClose:
       Win().Post(ControlWindowHandle(), {platform::msg::Close, 0, 0});
       return true;
-    case 2:
+    case shared::CmdActivate:
       if (tool::TTool* t = tool()) {
         t->Activate();
         return true;
       }
       return false;
-    case 3:
+    case shared::CmdDeactivate:
       if (tool::TTool* t = tool()) {
         t->Deactivate();
         return true;
       }
       return false;
-    case 4:
+    case shared::CmdStart:
       if (tool::TTool* t = tool()) {
         t->StartPhase();
         return true;
       }
       return false;
-    case 5:
+    case shared::CmdFreeTool:
       // Only tools handed to the program for it are freed here; a tool that a
       // trigger or toolbar still owns stays with its owner.
       return lParam && tool::FreeKeptTool(static_cast<tool::ToolId>(lParam));
-    case 13:
+    case shared::CmdHiResTick:
       if (active && active->Running) active->HiResTick();
       return true;
-    case 14:
+    case shared::CmdCloseForm:
       if (!lParam) return false;
       if (forms::TForm* f = forms::TForm::FromId(lParam)) f->Close(platform::modal::Cancel);
       return true;
-    case 20:
+    case shared::CmdChangePendingProfile:
       // The change-profile tool's PendingProfile is changed to here when that tool comes.
       return true;
-    case 100:
+    case shared::CmdDeviceEvent:
       if (!session::Prefs().DeviceButtonsEnabled) return false;
       Dispatch(lParam);
       return true;
-    case 101:
+    case shared::CmdHotspotOrShake:
       if (active || PendingActivationDueSoon()) return false;
       Dispatch(lParam);
       return true;
-    case 102:
-      if (lParam >= 3001 && lParam <= 3097) {
+    case shared::CmdMouseEvent:
+      // The mouse-button and hotspot events give the focus back to the foreign window first.
+      if (lParam >= shared::EvHoldRight && lParam <= shared::EvHotspotLeft) {
         platform::WindowHandle last = session::State().LastForeignWindow;
         if (last && Win().IsWindow(last)) {
           Win().WaitProcessingMessages(100);
@@ -130,31 +132,31 @@ bool HandleCommand(int code, std::int64_t lParam) {
       if (tool::ActiveTool()) return false;
       Dispatch(lParam);
       return true;
-    case 103:
+    case shared::CmdKeystroke:
       Dispatch(lParam);
       return true;
-    case 104:
+    case shared::CmdIdleEvent:
       if (active) return false;
       Dispatch(lParam);
       return true;
-    case 106:
+    case shared::CmdEscape:
       ExitToolWindows();
       return true;
-    case 123:
+    case shared::CmdEndActiveTool:
       if (active) active->Deactivate();
       return true;
-    case 124:
-    case 125:
+    case shared::CmdLockedMoveX:
+    case shared::CmdLockedMoveY:
       if (!active) return false;
-      if (code == 124)
+      if (code == shared::CmdLockedMoveX)
         active->LockedMove(static_cast<int>(lParam), 0);
       else
         active->LockedMove(0, static_cast<int>(lParam));
       return true;
-    case 126:
+    case shared::CmdShowConfiguration:
       // Shows the configuration window, once the editor has one.
       return true;
-    case 127:
+    case shared::CmdLeftToolbar:
       // Closes the floating toolbar, once there is one.
       return true;
     default:
@@ -162,10 +164,10 @@ bool HandleCommand(int code, std::int64_t lParam) {
   }
 }
 
-void InternalCommandMessage(int code, std::int64_t lParam) {
+void InternalCommandMessage(std::uint32_t code, std::int64_t lParam) {
   const AppState& a = State();
   std::string what = std::to_string(code) + (lParam ? " " + std::to_string(lParam) : std::string());
-  if (code != 14 && (a.Starting || a.Closing)) {
+  if (code != shared::CmdCloseForm && (a.Starting || a.Closing)) {
     Note("command", what + (a.Starting ? " dropped (starting)" : " dropped (closing)"));
     return;
   }
@@ -201,10 +203,10 @@ void FastTimerTick() {
   if (t.PendingActivation && base::TickDiff(now, t.PendingActivationTime) > 0) {
     tool::ToolId id = t.PendingActivation;
     t.PendingActivation = 0;
-    if (tool::FindTool(id)) session::PostCommand(2, id);
+    if (tool::FindTool(id)) session::PostCommand(shared::CmdActivate, id);
   }
   if (a.PendingCommand && base::TickReached(now, a.PendingCommandTime)) {
-    int code = a.PendingCommand;
+    std::uint32_t code = a.PendingCommand;
     a.PendingCommand = 0;
     session::PostCommand(code, 0);
   }
@@ -229,21 +231,21 @@ class ControlWindow final : public platform::WindowProcedure {
     AppState& a = State();
     switch (m.msg) {
       case shared::InternalCommand:
-        InternalCommandMessage(static_cast<int>(m.wParam), m.lParam);
+        InternalCommandMessage(static_cast<std::uint32_t>(m.wParam), m.lParam);
         return true;
       case msg::Timer:
         if (!a.timersEnabled) return true;
         if (m.wParam == FastTimerId) FastTimerTick();
         if (m.wParam == SecondTimerId) SecondTimerTick();
         return true;
-      case DeviceButtonDownMessage:
-      case DeviceButtonUpMessage:
+      case shared::DeviceButtonDownMessage:
+      case shared::DeviceButtonUpMessage:
         // The device buttons reach the input intake, which comes with the device library.
         return true;
-      case TrayMessage:
+      case shared::TrayMessage:
         // The editor's tray icon answers here, once there is one.
         return true;
-      case QuitMessage:
+      case shared::QuitMessage:
         if (!a.Closing && !a.Starting && m.wParam == 1) Close(self);
         return true;
       case msg::QueryEndSession:

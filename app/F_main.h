@@ -1,15 +1,10 @@
 // F_main: the hidden control window. It owns the start-up and shutdown order,
 // the 50 ms and 1 s timers and the internal command message through which every
 // other source of events reaches the user-interface thread.
+// Its message and command numbers are shared/event_codes.h's.
 #pragma once
-#include <cstdint>
 
 namespace app {
-
-inline constexpr std::uint32_t DeviceButtonDownMessage = 0x464;
-inline constexpr std::uint32_t DeviceButtonUpMessage = 0x465;
-inline constexpr std::uint32_t TrayMessage = 0x46F;
-inline constexpr std::uint32_t QuitMessage = 0x432;
 
 // Pieces of the program (program.h runs them in order), for tests that drive
 // the control window directly.

@@ -24,7 +24,7 @@ struct AppState {
   bool StartupComplete = false;
   bool SystemShuttingDown = false;
   // One command the fast timer posts (with lParam 0) once its time has come.
-  int PendingCommand = 0;
+  std::uint32_t PendingCommand = 0;
   platform::Tick PendingCommandTime = 0;
   bool RemoteOpened = false;
   std::uint32_t CloseKeyboardMessage = 0;

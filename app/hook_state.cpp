@@ -33,7 +33,7 @@ bool ClaimHookData() {
     std::memcpy(&first, view, sizeof first);
     if (first != 0)
       platform::os().windows().Post(platform::WindowHandle{static_cast<std::uint32_t>(first)},
-                                    {shared::InternalCommand, 126, 0});
+                                    {shared::InternalCommand, shared::CmdShowConfiguration, 0});
     shm.UnmapView(view);
   }
   shm.CloseMapping(created.handle);
@@ -77,7 +77,8 @@ void UpdateHookState(tool::HookStateMode mode) {
   if (mode == tool::HookDialogClosed) d->DialogOpen = 0;
   session::TPreferences& prefs = session::Prefs();
   const session::TScreenMetrics& screens = session::Screens();
-  for (int code = 3001; code <= 3867; ++code) d->EventBound[code] = triggers::IsBound(code) ? 1 : 0;
+  for (int code = shared::EvHoldRight; code <= shared::EvKeystrokeLast; ++code)
+    d->EventBound[code] = triggers::IsBound(code) ? 1 : 0;
   d->EventBound[0] = 0;
   d->ForcePrevious = prefs.ForcePrevious ? 1 : 0;
   d->HotspotHoldTime = std::clamp(prefs.HotspotHoldTime, 0, 5000);

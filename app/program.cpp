@@ -77,7 +77,7 @@ int Program::Run() {
   OpenForms();
   if (session::BatchMode()) {
     RunBatchJob();
-    a.PendingCommand = 1;
+    a.PendingCommand = shared::CmdClose;
     a.PendingCommandTime = platform::os().clock().TickCount() + 2000;
   }
   a.Starting = false;

@@ -3,6 +3,7 @@
 #include "forms/forms_state.h"
 #include "platform/platform.h"
 #include "session/program_window.h"
+#include "shared/event_codes.h"
 #include "text/A_fonts.h"
 #include "text/A_translate.h"
 
@@ -50,7 +51,7 @@ platform::WindowHandle TForm::Window() const { return Forms().WindowOf(handle_);
 
 int TForm::ShowModal() {
   // In the harvest every modal form closes as soon as it is shown.
-  if (text::HarvestMode()) session::PostCommand(14, id_);
+  if (text::HarvestMode()) session::PostCommand(shared::CmdCloseForm, id_);
   inModalRun_ = true;
   int result = Forms().ShowModal(handle_);
   inModalRun_ = false;

@@ -64,7 +64,7 @@ Verdict Captured(const Environment& env, MouseHookSharedData& d, uint32_t m, Poi
     }
     return Swallow;
   }
-  if (IsButtonUp(m)) Report(env, d, shared::CmdCaptureButtonUp, 0);
+  if (IsButtonUp(m)) Report(env, d, shared::CmdEndActiveTool, 0);
   return Swallow;
 }
 

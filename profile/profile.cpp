@@ -14,6 +14,7 @@
 #include "session/A_paths.h"
 #include "session/A_prefs.h"
 #include "session/command_line.h"
+#include "shared/event_codes.h"
 #include "store/XRLIniFile.h"
 #include "text/A_messages.h"
 #include "text/file_filters.h"
@@ -81,8 +82,9 @@ void LoadProfile() {
   store::TXRLIniFile ini(State().ProfilePath);
   triggers::LoadTriggers(ini);
   NoteRecentProfile(State().ProfilePath);
-  // Device codes 37 and 38 always carry the help and display-configuration tools.
-  const std::pair<int, const char*> fixed[] = {{37, "THelpTool"}, {38, "TConfigTool"}};
+  // Two device codes always carry the help and display-configuration tools.
+  const std::pair<int, const char*> fixed[] = {{shared::EvHelpButton, "THelpTool"},
+                                               {shared::EvDisplayConfigButton, "TConfigTool"}};
   for (auto [code, cls] : fixed) {
     if (tool::ToolPtr tool = tool::CreateToolByName(cls)) {
       triggers::GetOrCreateTrigger(code);

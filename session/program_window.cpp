@@ -6,7 +6,7 @@
 
 namespace session {
 
-void PostCommand(int code, std::int64_t lParam) {
+void PostCommand(std::uint32_t code, std::int64_t lParam) {
   platform::WindowHandle control = State().ControlWindowHandle;
   // Without the window a post would land in the thread's queue, where no
   // window procedure sees it.

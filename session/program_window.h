@@ -9,7 +9,7 @@
 namespace session {
 
 // Posts InternalCommand to the control window (nothing before it exists).
-void PostCommand(int code, std::int64_t lParam);
+void PostCommand(std::uint32_t code, std::int64_t lParam);
 // Brings a window to the front despite the foreground lock; errors are swallowed.
 void ForceForeground(platform::WindowHandle w);
 

@@ -15,7 +15,6 @@ namespace shared {
 
 inline constexpr const char* SharedDataName = "QVKLMR_KZTMouseHookSharedDataTavric_Orvanta_Nimbra20050524";
 inline constexpr uint32_t SharedDataSize = 4060;
-inline constexpr uint32_t InternalCommand = 0x46E;
 inline constexpr int32_t NoSwallowedKey = 0x7FFFFFFF;
 inline constexpr int EventBoundCount = 3868;  // codes 0..3867
 

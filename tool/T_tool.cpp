@@ -11,6 +11,7 @@
 #include "session/program_window.h"
 #include "session/screen_metrics.h"
 #include "session/session_state.h"
+#include "shared/event_codes.h"
 #include "store/XRLIniFile.h"
 #include "tool/image_slots.h"
 #include "tool/tool_state.h"
@@ -27,9 +28,22 @@ struct CodeRange {
   int first, last;
 };
 constexpr CodeRange EventClasses[AllowedEventClassCount] = {
-    {4400, 4400}, {4500, 4500}, {4600, 4600}, {4700, 4700}, {4200, 4302}, {1, 2400},
-    {3100, 3867}, {3001, 3013}, {3020, 3081}, {3090, 3097}, {4800, 4999}, {6561, 62560},
-    {6000, 6560}, {4100, 4109}, {62561, 62561}, {5000, 5999}};
+    {shared::EvWordPlaceholder, shared::EvWordPlaceholder},
+    {shared::EvExcelPlaceholder, shared::EvExcelPlaceholder},
+    {shared::EvAccessPlaceholder, shared::EvAccessPlaceholder},
+    {shared::EvOutlookPlaceholder, shared::EvOutlookPlaceholder},
+    {shared::EvNextSlide, shared::EvSlideLast},
+    {shared::EvDeviceFirst, shared::EvDeviceClassLast},
+    {shared::EvKeystrokeFirst, shared::EvKeystrokeLast},
+    {shared::EvHoldRight, shared::EvClickMiddleClickLeft},
+    {shared::EvSwipeUp, shared::EvShakeVertical},
+    {shared::EvHotspotTopLeft, shared::EvHotspotLeft},
+    {shared::EvScheduledFirst, shared::EvScheduledLast},
+    {shared::EvToolbarFirst, shared::EvToolbarLast},
+    {shared::EvUnnamedClass2First, shared::EvUnnamedClass2Last},
+    {shared::EvUnnamedClassFirst, shared::EvUnnamedClassLast},
+    {shared::EvLastGroup, shared::EvLastGroup},
+    {shared::EvBoardPageFirst, shared::EvBoardPageLast}};
 
 // A tool that is ActiveTool but has not started yet owns its window and has told
 // the hooks that a tool runs; this gives both back when such a tool goes.
@@ -125,7 +139,7 @@ void TTool::DrawStockIcon(gfx::Bitmap& bitmap, int index) const { resources::Dra
 
 void TTool::Configure() { forms::ShowMessage("This tool cannot be configured."); }
 
-void TTool::Retrigger() { session::PostCommand(123, 0); }
+void TTool::Retrigger() { session::PostCommand(shared::CmdEndActiveTool, 0); }
 
 ToolPtr TTool::Duplicate() const {
   ToolPtr copy = Clone();
@@ -220,7 +234,7 @@ void TTool::Activate() {
   // Buffers are made by the tool window module, which knows the bitmap type.
   host.UpdateHookState(HookToolActive);
   if (HiResInterval != 0) host.StartHiResTimer(HiResInterval, HiResResolution);
-  session::PostCommand(4, Id());
+  session::PostCommand(shared::CmdStart, Id());
 }
 
 void TTool::StartPhase() {
@@ -280,7 +294,7 @@ void TTool::Deactivate() {
       session::ForceForeground(under);
   }
   host.UpdateHookState(HookIdle);
-  if (FreeAfterUse == 1) session::PostCommand(5, Id());
+  if (FreeAfterUse == 1) session::PostCommand(shared::CmdFreeTool, Id());
   if (ReturnTo) {
     if (TTool* back = FindTool(ReturnTo)) {
       State().PendingActivation = back->Id();

@@ -8,6 +8,7 @@
 #include "base/program_state.h"
 #include "base/program_steps.h"
 #include "platform/platform.h"
+#include "shared/event_codes.h"
 #include "store/XRLIniFile.h"
 #include "tool/tool_kinds.h"
 #include "tool/tool_state.h"
@@ -115,16 +116,19 @@ void FireEvent(int code) {
 bool ToolAllowedFor(int code, const tool::TTool& tool) { return tool.AllowedFor(code); }
 
 int GroupFirst(int code) {
-  if (code >= 5000 && code <= 5999) return 5000;
-  if (code >= 6561 && code <= 62560) return 6561 + (code - 6561) / 560 * 560;
-  if (code == 62561) return 62561;
+  using namespace shared;
+  if (code >= EvBoardPageFirst && code <= EvBoardPageLast) return EvBoardPageFirst;
+  if (code >= EvToolbarFirst && code <= EvToolbarLast)
+    return EvToolbarFirst + (code - EvToolbarFirst) / EvToolbarGroupSize * EvToolbarGroupSize;
+  if (code == EvLastGroup) return EvLastGroup;
   return 0;
 }
 
 int GroupLast(int code) {
-  if (code >= 5000 && code <= 5999) return 5999;
-  if (code >= 6561 && code <= 62560) return GroupFirst(code) + 559;
-  if (code == 62561) return 62561;
+  using namespace shared;
+  if (code >= EvBoardPageFirst && code <= EvBoardPageLast) return EvBoardPageLast;
+  if (code >= EvToolbarFirst && code <= EvToolbarLast) return GroupFirst(code) + EvToolbarGroupSize - 1;
+  if (code == EvLastGroup) return EvLastGroup;
   return 0;
 }
 

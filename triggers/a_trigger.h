@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "shared/event_codes.h"
 #include "tool/T_tool.h"
 
 namespace base {
@@ -17,7 +18,7 @@ class TXRLIniFile;
 
 namespace triggers {
 
-inline constexpr int MaxEventCode = 62561;
+inline constexpr int MaxEventCode = shared::EvLast;
 
 class TTrigger {
  public:

@@ -6,6 +6,7 @@
 #include "app/hook_state.h"
 #include "session/screen_metrics.h"
 #include "session/session_state.h"
+#include "shared/event_codes.h"
 #include "test_support/test_tools.h"
 #include "tool/tool_state.h"
 #include "triggers/a_trigger.h"
@@ -143,7 +144,7 @@ TEST_F(ControlWindowTest, ShutdownEndsTheActiveToolBeforeFreeingAnything) {
   timeline.At(4500, [&] {
     ASSERT_NE(tool::ActiveTool(), nullptr);
     EXPECT_TRUE(tool::ActiveTool()->Running);
-    desktop().Post(-1, session::State().ControlWindowHandle, {app::QuitMessage, 1, 0});
+    desktop().Post(-1, session::State().ControlWindowHandle, {shared::QuitMessage, 1, 0});
   });
   desktop().SetTimeline(&timeline);
   desktop().RegisterProgram("Velmora.exe", [](platform::sim::SimProcess&) { return test_support::RunVelmora(); });
@@ -169,7 +170,7 @@ TEST_F(ControlWindowTest, SecondCopyAsksTheFirstToShowItselfAndEnds) {
   int secondCode = -1;
   timeline.At(500, [&] { secondCode = desktop().RunProgram("Velmora.exe", {}); });  // during start-up
   timeline.At(4000, [&] { secondCode = desktop().RunProgram("Velmora.exe", {}); });
-  timeline.At(4100, [&] { desktop().Post(-1, session::State().ControlWindowHandle, {app::QuitMessage, 1, 0}); });
+  timeline.At(4100, [&] { desktop().Post(-1, session::State().ControlWindowHandle, {shared::QuitMessage, 1, 0}); });
   desktop().SetTimeline(&timeline);
   desktop().RegisterProgram("Velmora.exe", [](platform::sim::SimProcess&) { return test_support::RunVelmora(); });
   desktop().RunProgram("Velmora.exe", {});
@@ -212,9 +213,9 @@ TEST_F(ControlWindowTest, SessionEndQueriesSaveAndACancelledLogOffKeepsRunning) 
 TEST_F(ControlWindowTest, QuitMessageNeedsWParamOne) {
   StartProgram();
   auto w = session::State().ControlWindowHandle;
-  desktop().Send(-1, w, {app::QuitMessage, 0, 0});
+  desktop().Send(-1, w, {shared::QuitMessage, 0, 0});
   EXPECT_TRUE(desktop().Window(w) != nullptr);
-  desktop().Send(-1, w, {app::QuitMessage, 1, 0});
+  desktop().Send(-1, w, {shared::QuitMessage, 1, 0});
   EXPECT_TRUE(desktop().Window(w) == nullptr);
 }
 

@@ -9,6 +9,7 @@
 #include "app/program.h"
 #include "profile/profile.h"
 #include "gfx/codecs/image_file.h"
+#include "shared/event_codes.h"
 #include "triggers/a_trigger.h"
 #include "platform/sim/sim_process.h"
 
@@ -45,7 +46,7 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, MainP
       // When the script has nothing more to say, the program is closed as a
       // user would close it, so every run ends with the shutdown order.
       p.onTimelineEnd = [&desktop] {
-        if (auto w = desktop.FindWindow("TMainForm", "")) desktop.Post(-1, w, {app::QuitMessage, 1, 0});
+        if (auto w = desktop.FindWindow("TMainForm", "")) desktop.Post(-1, w, {shared::QuitMessage, 1, 0});
       };
     }
     int code = app::VelmoraProgram(program.hooks);
@@ -58,7 +59,7 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, MainP
   });
   script.AddCommand("quit", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {
     if (line.words.size() != 1) return std::string("quit");
-    if (auto w = d.FindWindow("TMainForm", "")) d.Post(-1, w, {app::QuitMessage, 1, 0});
+    if (auto w = d.FindWindow("TMainForm", "")) d.Post(-1, w, {shared::QuitMessage, 1, 0});
     return std::string();
   });
   script.AddCommand("fire", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {

@@ -5,7 +5,7 @@
 
 namespace gfx {
 
-Bitmap Bitmap::wrap(Pixel* pixels, int width, int height, int stride) {
+Bitmap Bitmap::Wrap(Pixel* pixels, int width, int height, int stride) {
   Bitmap b;
   if (!pixels || width <= 0 || height <= 0 || stride < width) return b;
   b.data_ = pixels;
@@ -19,13 +19,13 @@ Bitmap::Bitmap(const Bitmap& other) { *this = other; }
 
 Bitmap& Bitmap::operator=(const Bitmap& other) {
   if (this == &other) return *this;
-  if (!create(other.width_, other.height_)) return *this;
+  if (!Create(other.width_, other.height_)) return *this;
   for (int y = 0; y < height_; ++y)
     std::memcpy(row(y), other.row(y), static_cast<std::size_t>(width_) * sizeof(Pixel));
   return *this;
 }
 
-bool Bitmap::create(int width, int height, Color fill) {
+bool Bitmap::Create(int width, int height, Color fill) {
   storage_.clear();
   data_ = nullptr;
   width_ = height_ = stride_ = 0;
@@ -33,7 +33,7 @@ bool Bitmap::create(int width, int height, Color fill) {
   if (width > kMaxDimension || height > kMaxDimension ||
       static_cast<long long>(width) * height > kMaxPixels)
     return false;
-  storage_.assign(static_cast<std::size_t>(width) * height, toPixel(fill) & kRgbMask);
+  storage_.assign(static_cast<std::size_t>(width) * height, ToPixel(fill) & kRgbMask);
   data_ = storage_.data();
   width_ = width;
   height_ = height;
@@ -43,27 +43,27 @@ bool Bitmap::create(int width, int height, Color fill) {
 
 Color Bitmap::pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return kInvalidColor;
-  return toColor(row(y)[x]);
+  return ToColor(row(y)[x]);
 }
 
 void Bitmap::setPixel(int x, int y, Color c) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-  row(y)[x] = toPixel(c) & kRgbMask;
+  row(y)[x] = ToPixel(c) & kRgbMask;
 }
 
-void Bitmap::fill(Color c) { fillRect(bounds(), c); }
+void Bitmap::Fill(Color c) { FillRect(bounds(), c); }
 
-void Bitmap::fillRect(const Rect& r, Color c) {
-  const Rect clipped = intersect(r.normalized(), bounds());
+void Bitmap::FillRect(const Rect& r, Color c) {
+  const Rect clipped = Intersect(r.Normalized(), bounds());
   if (clipped.empty()) return;
-  const Pixel p = toPixel(c) & kRgbMask;
+  const Pixel p = ToPixel(c) & kRgbMask;
   for (int y = clipped.top; y < clipped.bottom; ++y)
     std::fill(row(y) + clipped.left, row(y) + clipped.right, p);
 }
 
-int Bitmap::replaceColor(Color from, Color to) {
-  const Pixel a = toPixel(from) & kRgbMask;
-  const Pixel b = toPixel(to) & kRgbMask;
+int Bitmap::ReplaceColor(Color from, Color to) {
+  const Pixel a = ToPixel(from) & kRgbMask;
+  const Pixel b = ToPixel(to) & kRgbMask;
   int changed = 0;
   for (int y = 0; y < height_; ++y) {
     Pixel* p = row(y);
@@ -77,18 +77,18 @@ int Bitmap::replaceColor(Color from, Color to) {
   return a == b ? 0 : changed;
 }
 
-Bitmap Bitmap::copy(const Rect& r) const {
-  const Rect n = r.normalized();
+Bitmap Bitmap::Copy(const Rect& r) const {
+  const Rect n = r.Normalized();
   Bitmap out(n.width(), n.height());
   if (out.empty()) return out;
-  const Rect src = intersect(n, bounds());
+  const Rect src = Intersect(n, bounds());
   for (int y = src.top; y < src.bottom; ++y)
     std::memcpy(out.row(y - n.top) + (src.left - n.left), row(y) + src.left,
                 static_cast<std::size_t>(src.width()) * sizeof(Pixel));
   return out;
 }
 
-bool Bitmap::samePixels(const Bitmap& other) const {
+bool Bitmap::SamePixels(const Bitmap& other) const {
   if (width_ != other.width_ || height_ != other.height_) return false;
   for (int y = 0; y < height_; ++y)
     if (std::memcmp(row(y), other.row(y), static_cast<std::size_t>(width_) * sizeof(Pixel)) != 0)

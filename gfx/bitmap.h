@@ -16,10 +16,10 @@ class Bitmap {
   static constexpr long long kMaxPixels = 1LL << 28;
 
   Bitmap() = default;
-  Bitmap(int width, int height, Color fill = 0) { create(width, height, fill); }
+  Bitmap(int width, int height, Color fill = 0) { Create(width, height, fill); }
 
   // A bitmap over memory someone else owns (a window's pixel buffer); stride in pixels.
-  [[nodiscard]] static Bitmap wrap(Pixel* pixels, int width, int height, int stride);
+  [[nodiscard]] static Bitmap Wrap(Pixel* pixels, int width, int height, int stride);
 
   Bitmap(const Bitmap& other);
   Bitmap& operator=(const Bitmap& other);
@@ -27,7 +27,7 @@ class Bitmap {
   Bitmap& operator=(Bitmap&&) noexcept = default;
 
   // Reallocates; false (and an empty bitmap) when the size is out of bounds.
-  bool create(int width, int height, Color fill = 0);
+  bool Create(int width, int height, Color fill = 0);
 
   [[nodiscard]] int width() const { return width_; }
   [[nodiscard]] int height() const { return height_; }
@@ -47,15 +47,15 @@ class Bitmap {
   [[nodiscard]] Color pixel(int x, int y) const;
   void setPixel(int x, int y, Color c);
 
-  void fill(Color c);
-  void fillRect(const Rect& r, Color c);
+  void Fill(Color c);
+  void FillRect(const Rect& r, Color c);
   // Returns how many pixels changed colour.
-  int replaceColor(Color from, Color to);
+  int ReplaceColor(Color from, Color to);
   // The part of this bitmap under r; pixels of r outside the bitmap are black.
-  [[nodiscard]] Bitmap copy(const Rect& r) const;
+  [[nodiscard]] Bitmap Copy(const Rect& r) const;
 
   // Same size and same colours; stride and ownership do not matter.
-  [[nodiscard]] bool samePixels(const Bitmap& other) const;
+  [[nodiscard]] bool SamePixels(const Bitmap& other) const;
 
  private:
   std::vector<Pixel> storage_;

@@ -25,7 +25,7 @@ enum class FloodMode { Border, Surface };
 // Everything a tool sets on a canvas; saved and restored as one value.
 struct CanvasState {
   Pen pen;
-  Brush brush = Brush::solid(0xFFFFFF);
+  Brush brush = Brush::Solid(0xFFFFFF);
   Font font;
   Color textColor = 0x000000;
   Color backgroundColor = 0xFFFFFF;
@@ -46,7 +46,7 @@ class Canvas {
 
   [[nodiscard]] Bitmap& bitmap() { return *target_; }
   [[nodiscard]] const CanvasState& state() const { return s_; }
-  void restore(const CanvasState& saved) { s_ = saved; }
+  void Restore(const CanvasState& saved) { s_ = saved; }
 
   void setPen(const Pen& p) { s_.pen = p; }
   [[nodiscard]] const Pen& pen() const { return s_.pen; }
@@ -65,7 +65,7 @@ class Canvas {
 
   // The clip is in bitmap coordinates; without one the bitmap itself is the limit.
   void setClip(const Region& r) { s_.clip = r; }
-  void clearClip() { s_.clip.reset(); }
+  void ClearClip() { s_.clip.reset(); }
   [[nodiscard]] const std::optional<Region>& clip() const { return s_.clip; }
   // Bitmap bounds, narrowed to the clip's bounding box.
   [[nodiscard]] Rect clipBox() const;
@@ -74,46 +74,46 @@ class Canvas {
   void setPixel(int x, int y, Color c);
 
   // Lines: the pen at the current position; the last pixel is left out.
-  void moveTo(int x, int y) { s_.position = {x, y}; }
+  void MoveTo(int x, int y) { s_.position = {x, y}; }
   [[nodiscard]] Point position() const { return s_.position; }
-  void lineTo(int x, int y);
-  void polyline(std::span<const Point> pts);
+  void LineTo(int x, int y);
+  void Polyline(std::span<const Point> pts);
 
   // Shapes: outline with the pen, inside with the brush, both through the mix mode.
-  void rectangle(int l, int t, int r, int b);
-  void roundRect(int l, int t, int r, int b, int cornerWidth, int cornerHeight);
-  void ellipse(int l, int t, int r, int b);
-  void polygon(std::span<const Point> pts);
+  void Rectangle(int l, int t, int r, int b);
+  void RoundRect(int l, int t, int r, int b, int cornerWidth, int cornerHeight);
+  void Ellipse(int l, int t, int r, int b);
+  void Polygon(std::span<const Point> pts);
   // Brush-only operations, plain copies whatever the mix mode.
-  void fillRect(const Rect& r, const Brush& b);
-  void frameRect(const Rect& r, const Brush& b);
-  void fillRegion(const Region& region, const Brush& b);
+  void FillRect(const Rect& r, const Brush& b);
+  void FrameRect(const Rect& r, const Brush& b);
+  void FillRegion(const Region& region, const Brush& b);
   // Inverts every other pixel of the border; drawing it twice removes it.
-  void drawFocusRect(const Rect& r);
+  void DrawFocusRect(const Rect& r);
   // Fills with the current brush from (x, y); false if the start is outside the
   // clip or, in Border mode, already of the border colour.
-  bool floodFill(int x, int y, Color c, FloodMode mode = FloodMode::Border);
+  bool FloodFill(int x, int y, Color c, FloodMode mode = FloodMode::Border);
 
   // Blits. rop is a ternary raster operation (rop3::k...); the pattern is the
   // current brush. src may be this canvas's own bitmap; overlaps are handled.
-  bool patBlt(int x, int y, int w, int h, std::uint32_t rop);
-  bool bitBlt(int x, int y, int w, int h, const Bitmap* src, int sx, int sy, std::uint32_t rop);
-  bool draw(int x, int y, const Bitmap& src) {
-    return bitBlt(x, y, src.width(), src.height(), &src, 0, 0, rop3::kSrcCopy);
+  bool PatBlt(int x, int y, int w, int h, std::uint32_t rop);
+  bool BitBlt(int x, int y, int w, int h, const Bitmap* src, int sx, int sy, std::uint32_t rop);
+  bool Draw(int x, int y, const Bitmap& src) {
+    return BitBlt(x, y, src.width(), src.height(), &src, 0, 0, rop3::kSrcCopy);
   }
   // Negative widths or heights mirror, as on the platform.
-  bool stretchBlt(int x, int y, int w, int h, const Bitmap& src, int sx, int sy, int sw, int sh,
+  bool StretchBlt(int x, int y, int w, int h, const Bitmap& src, int sx, int sy, int sw, int sh,
                   std::uint32_t rop = rop3::kSrcCopy);
   // Stretched copy (nearest) leaving out the source pixels of colour key.
-  bool transparentBlt(int x, int y, int w, int h, const Bitmap& src, int sx, int sy, int sw,
+  bool TransparentBlt(int x, int y, int w, int h, const Bitmap& src, int sx, int sy, int sw,
                       int sh, Color key);
   // Whole copies of src from the top-left of dest, cut at its right and bottom.
-  void tile(const Rect& dest, const Bitmap& src);
+  void Tile(const Rect& dest, const Bitmap& src);
 
   // Text in the current font at the top-left of its cell; in Opaque mode the
   // cell is first filled with the background colour. Not affected by the mix mode.
-  void textOut(int x, int y, std::string_view utf8);
-  [[nodiscard]] Size textExtent(std::string_view utf8) const;
+  void TextOut(int x, int y, std::string_view utf8);
+  [[nodiscard]] Size TextExtent(std::string_view utf8) const;
   [[nodiscard]] FontMetrics fontMetrics() const;
   [[nodiscard]] AbcWidth abcWidth(char32_t ch) const;
 

@@ -10,7 +10,7 @@ namespace {
 
 // Runs fn(x0, x1) for the parts of [l, r) on row y that the clip lets through.
 template <class Fn>
-void forClipped(const std::optional<Region>& clip, int y, int l, int r, Fn fn) {
+void ForClipped(const std::optional<Region>& clip, int y, int l, int r, Fn fn) {
   if (!clip) {
     fn(l, r);
     return;
@@ -24,21 +24,21 @@ void forClipped(const std::optional<Region>& clip, int y, int l, int r, Fn fn) {
 
 }  // namespace
 
-bool Canvas::patBlt(int x, int y, int w, int h, std::uint32_t rop) {
-  if (rop3::usesSource(rop3::index(rop))) return false;
-  return bitBlt(x, y, w, h, nullptr, 0, 0, rop);
+bool Canvas::PatBlt(int x, int y, int w, int h, std::uint32_t rop) {
+  if (rop3::UsesSource(rop3::Index(rop))) return false;
+  return BitBlt(x, y, w, h, nullptr, 0, 0, rop);
 }
 
-bool Canvas::bitBlt(int x, int y, int w, int h, const Bitmap* src, int sx, int sy,
+bool Canvas::BitBlt(int x, int y, int w, int h, const Bitmap* src, int sx, int sy,
                     std::uint32_t rop) {
-  const std::uint8_t op = rop3::index(rop);
-  const bool useS = rop3::usesSource(op);
-  const bool useP = rop3::usesPattern(op);
+  const std::uint8_t op = rop3::Index(rop);
+  const bool useS = rop3::UsesSource(op);
+  const bool useP = rop3::UsesPattern(op);
   if (useS && (!src || src->empty())) return false;
   if (w <= 0 || h <= 0) return true;
   Ink pat;
   if (useP) {
-    pat = CanvasPainter::brushInk(*this, s_.brush);
+    pat = CanvasPainter::BrushInk(*this, s_.brush);
     if (pat.none) return true;
   }
   long long l = x, t = y, r = static_cast<long long>(x) + w, b = static_cast<long long>(y) + h;
@@ -69,31 +69,31 @@ bool Canvas::bitBlt(int x, int y, int w, int h, const Bitmap* src, int sx, int s
     const int yy = upward ? db - 1 - i : dt + i;
     Pixel* drow = dst.row(yy);
     const Pixel* srow = useS ? src->row(static_cast<int>(yy + offY)) : nullptr;
-    forClipped(s_.clip, yy, dl, dr, [&](int x0, int x1) {
+    ForClipped(s_.clip, yy, dl, dr, [&](int x0, int x1) {
       const int n = x1 - x0;
       Rop3Row row{drow + x0, nullptr, nullptr, pat.color, n};
       if (useS) {
         const Pixel* s = srow + (x0 + offX);
-        if (self && op != rop3::index(rop3::kSrcCopy)) {
+        if (self && op != rop3::Index(rop3::kSrcCopy)) {
           std::memcpy(srcRow.data(), s, static_cast<std::size_t>(n) * sizeof(Pixel));
           s = srcRow.data();
         }
         row.s = s;
       }
       if (!patRow.empty()) {
-        pat.expandRow(x0, yy, n, patRow.data());
+        pat.ExpandRow(x0, yy, n, patRow.data());
         row.p = patRow.data();
       }
-      rop3Apply(op, row);
+      Rop3Apply(op, row);
     });
   }
   return true;
 }
 
-void Canvas::tile(const Rect& dest, const Bitmap& src) {
+void Canvas::Tile(const Rect& dest, const Bitmap& src) {
   if (src.empty()) return;
-  const Rect d = dest.normalized();
-  const Rect vis = intersect(d, clipBox());
+  const Rect d = dest.Normalized();
+  const Rect vis = Intersect(d, clipBox());
   if (vis.empty()) return;
   const int sw = src.width(), sh = src.height();
   // A row of the source repeated to at least 64 pixels, so that a tiny source
@@ -111,7 +111,7 @@ void Canvas::tile(const Rect& dest, const Bitmap& src) {
       lastRow = sy;
     }
     Pixel* row = target_->row(y);
-    forClipped(s_.clip, y, vis.left, vis.right, [&](int x0, int x1) {
+    ForClipped(s_.clip, y, vis.left, vis.right, [&](int x0, int x1) {
       int x = x0;
       while (x < x1) {
         const int phase = static_cast<int>((static_cast<long long>(x) - d.left) % sw);

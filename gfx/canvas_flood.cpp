@@ -4,13 +4,13 @@
 
 namespace gfx {
 
-bool Canvas::floodFill(int x, int y, Color c, FloodMode mode) {
+bool Canvas::FloodFill(int x, int y, Color c, FloodMode mode) {
   const Rect box = clipBox();
-  if (!box.contains(x, y) || (s_.clip && !s_.clip->contains(x, y))) return false;
-  const Pixel key = toPixel(c) & kRgbMask;
+  if (!box.Contains(x, y) || (s_.clip && !s_.clip->Contains(x, y))) return false;
+  const Pixel key = ToPixel(c) & kRgbMask;
   const Bitmap& bmp = *target_;
   auto fillable = [&](int px, int py) {
-    if (s_.clip && !s_.clip->contains(px, py)) return false;
+    if (s_.clip && !s_.clip->Contains(px, py)) return false;
     const Pixel v = bmp.row(py)[px];
     return mode == FloodMode::Border ? v != key : v == key;
   };
@@ -32,7 +32,7 @@ bool Canvas::floodFill(int x, int y, Color c, FloodMode mode) {
     while (x0 > box.left && !mark(x0 - 1, p.y) && fillable(x0 - 1, p.y)) --x0;
     while (x1 < box.right && !mark(x1, p.y) && fillable(x1, p.y)) ++x1;
     for (int i = x0; i < x1; ++i) mark(i, p.y) = 1;
-    area.add(p.y, x0, x1);
+    area.Add(p.y, x0, x1);
     for (int ny : {p.y - 1, p.y + 1}) {
       if (ny < box.top || ny >= box.bottom) continue;
       bool run = false;
@@ -43,7 +43,7 @@ bool Canvas::floodFill(int x, int y, Color c, FloodMode mode) {
       }
     }
   }
-  CanvasPainter::paint(*this, area.build(), CanvasPainter::brushInk(*this, s_.brush), s_.rop2);
+  CanvasPainter::Paint(*this, area.Build(), CanvasPainter::BrushInk(*this, s_.brush), s_.rop2);
   return true;
 }
 

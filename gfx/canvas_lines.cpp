@@ -2,15 +2,15 @@
 
 namespace gfx {
 
-void Canvas::lineTo(int x, int y) {
+void Canvas::LineTo(int x, int y) {
   const Point pts[2] = {s_.position, {x, y}};
-  CanvasPainter::paintStroke(*this, CanvasPainter::strokeCoverage(*this, pts, false));
+  CanvasPainter::PaintStroke(*this, CanvasPainter::StrokeCoverage(*this, pts, false));
   s_.position = {x, y};
 }
 
-void Canvas::polyline(std::span<const Point> pts) {
+void Canvas::Polyline(std::span<const Point> pts) {
   if (pts.size() < 2) return;
-  CanvasPainter::paintStroke(*this, CanvasPainter::strokeCoverage(*this, pts, false));
+  CanvasPainter::PaintStroke(*this, CanvasPainter::StrokeCoverage(*this, pts, false));
 }
 
 }  // namespace gfx

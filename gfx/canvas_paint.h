@@ -20,26 +20,26 @@ struct Ink {
   Point origin;
 
   // Pattern pixels for n destination pixels of row y from x on.
-  void expandRow(int x, int y, int n, Pixel* out) const;
+  void ExpandRow(int x, int y, int n, Pixel* out) const;
 };
 
 struct CanvasPainter {
-  [[nodiscard]] static Ink penInk(const Canvas& c, Color color);
-  [[nodiscard]] static Ink brushInk(const Canvas& c, const Brush& b);
+  [[nodiscard]] static Ink PenInk(const Canvas& c, Color color);
+  [[nodiscard]] static Ink BrushInk(const Canvas& c, const Brush& b);
   // Paints the coverage (already limited to roughly the clip box) with the ink,
   // exactly clipped to the bitmap and the clip region.
-  static void paint(Canvas& c, const Region& coverage, const Ink& ink, Rop2 mode);
+  static void Paint(Canvas& c, const Region& coverage, const Ink& ink, Rop2 mode);
   // Limit for shape rasterisation: the clip box widened by a margin.
-  [[nodiscard]] static Rect limit(const Canvas& c, int margin = 0);
+  [[nodiscard]] static Rect Limit(const Canvas& c, int margin = 0);
   // Coverage of a path under the current pen; each call starts the dash
   // pattern afresh, so drawing the same dotted line twice hits the same pixels.
   struct Stroke {
     Region ink;
     Region gaps;
   };
-  [[nodiscard]] static Stroke strokeCoverage(const Canvas& c, std::span<const Point> pts, bool closed);
+  [[nodiscard]] static Stroke StrokeCoverage(const Canvas& c, std::span<const Point> pts, bool closed);
   // Pen colour on the dashes; the gaps take the background colour in opaque mode.
-  static void paintStroke(Canvas& c, const Stroke& s);
+  static void PaintStroke(Canvas& c, const Stroke& s);
 };
 
 }  // namespace gfx

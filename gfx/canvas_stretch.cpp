@@ -26,7 +26,7 @@ struct Axis {
   int limit;         // source bitmap size on this axis
 };
 
-AxisMap nearestMap(const Axis& a) {
+AxisMap NearestMap(const Axis& a) {
   AxisMap m;
   int lo = a.vis1, hi = a.vis0;
   std::vector<int> all;
@@ -55,7 +55,7 @@ struct Taps {
   std::vector<int> weight;
 };
 
-Taps smoothTaps(const Axis& a) {
+Taps SmoothTaps(const Axis& a) {
   Taps t;
   const double scale = static_cast<double>(a.sn) / static_cast<double>(a.dn);
   const long long lastSrc = std::min<long long>(a.s0 + a.sn, a.limit) - 1;
@@ -95,7 +95,7 @@ Taps smoothTaps(const Axis& a) {
 }
 
 template <class Fn>
-void forClipped(const std::optional<Region>& clip, int y, int l, int r, Fn fn) {
+void ForClipped(const std::optional<Region>& clip, int y, int l, int r, Fn fn) {
   if (!clip) {
     fn(l, r);
     return;
@@ -111,7 +111,7 @@ struct StretchSetup {
   bool ok = false;
 };
 
-StretchSetup setup(const Rect& box, int x, int y, int w, int h, const Bitmap& src, int sx, int sy,
+StretchSetup Setup(const Rect& box, int x, int y, int w, int h, const Bitmap& src, int sx, int sy,
                    int sw, int sh) {
   StretchSetup st;
   const bool flipX = (w < 0) != (sw < 0), flipY = (h < 0) != (sh < 0);
@@ -131,48 +131,48 @@ StretchSetup setup(const Rect& box, int x, int y, int w, int h, const Bitmap& sr
 
 }  // namespace
 
-bool Canvas::stretchBlt(int x, int y, int w, int h, const Bitmap& src, int sx, int sy, int sw,
+bool Canvas::StretchBlt(int x, int y, int w, int h, const Bitmap& src, int sx, int sy, int sw,
                         int sh, std::uint32_t rop) {
-  const std::uint8_t op = rop3::index(rop);
-  if (!rop3::usesSource(op)) return patBlt(std::min(x, x + w), std::min(y, y + h), std::abs(w), std::abs(h), rop);
+  const std::uint8_t op = rop3::Index(rop);
+  if (!rop3::UsesSource(op)) return PatBlt(std::min(x, x + w), std::min(y, y + h), std::abs(w), std::abs(h), rop);
   if (src.empty()) return false;
   if (w == 0 || h == 0 || sw == 0 || sh == 0) return true;
-  if (w == sw && h == sh && w > 0 && h > 0) return bitBlt(x, y, w, h, &src, sx, sy, rop);
+  if (w == sw && h == sh && w > 0 && h > 0) return BitBlt(x, y, w, h, &src, sx, sy, rop);
   if (&src == target_) {
     // Reading our own pixels while overwriting them: stretch from a copy.
-    const Rect sr = Rect{sx, sy, sx + sw, sy + sh}.normalized();
-    const Bitmap part = src.copy(intersect(sr, src.bounds()));
-    const Rect in = intersect(sr, src.bounds());
-    return stretchBlt(x, y, w, h, part, sx - in.left, sy - in.top, sw, sh, rop);
+    const Rect sr = Rect{sx, sy, sx + sw, sy + sh}.Normalized();
+    const Bitmap part = src.Copy(Intersect(sr, src.bounds()));
+    const Rect in = Intersect(sr, src.bounds());
+    return StretchBlt(x, y, w, h, part, sx - in.left, sy - in.top, sw, sh, rop);
   }
-  if (intersect(Rect{sx, sy, sx + sw, sy + sh}.normalized(), src.bounds()).empty()) return true;
-  const StretchSetup st = setup(clipBox(), x, y, w, h, src, sx, sy, sw, sh);
+  if (Intersect(Rect{sx, sy, sx + sw, sy + sh}.Normalized(), src.bounds()).empty()) return true;
+  const StretchSetup st = Setup(clipBox(), x, y, w, h, src, sx, sy, sw, sh);
   if (!st.ok) return true;
   Ink pat;
-  const bool useP = rop3::usesPattern(op);
+  const bool useP = rop3::UsesPattern(op);
   if (useP) {
-    pat = CanvasPainter::brushInk(*this, s_.brush);
+    pat = CanvasPainter::BrushInk(*this, s_.brush);
     if (pat.none) return true;
   }
-  const bool copy = op == rop3::index(rop3::kSrcCopy);
+  const bool copy = op == rop3::Index(rop3::kSrcCopy);
   std::vector<Pixel> tmp(static_cast<std::size_t>(st.ax.vis1 - st.ax.vis0));
   std::vector<Pixel> patRow(useP && !pat.solid ? tmp.size() : 0);
   auto combine = [&](Pixel* d, const Pixel* s, int x0, int yy, int n) {
     Rop3Row row{d, s, nullptr, pat.color, n};
     if (!patRow.empty()) {
-      pat.expandRow(x0, yy, n, patRow.data());
+      pat.ExpandRow(x0, yy, n, patRow.data());
       row.p = patRow.data();
     }
-    rop3Apply(op, row);
+    Rop3Apply(op, row);
   };
   if (s_.stretchMode == StretchMode::Nearest) {
-    const AxisMap mx = nearestMap(st.ax), my = nearestMap(st.ay);
+    const AxisMap mx = NearestMap(st.ax), my = NearestMap(st.ay);
     const int xEnd = mx.first + static_cast<int>(mx.src.size());
     for (std::size_t j = 0; j < my.src.size(); ++j) {
       const int yy = my.first + static_cast<int>(j);
       const Pixel* srow = src.row(my.src[j]);
       Pixel* drow = target_->row(yy);
-      forClipped(s_.clip, yy, mx.first, xEnd, [&](int x0, int x1) {
+      ForClipped(s_.clip, yy, mx.first, xEnd, [&](int x0, int x1) {
         const int* map = mx.src.data() + (x0 - mx.first);
         const int n = x1 - x0;
         if (copy) {
@@ -186,7 +186,7 @@ bool Canvas::stretchBlt(int x, int y, int w, int h, const Bitmap& src, int sx, i
     return true;
   }
   // Smooth: vertical taps into a row of per-channel sums, then horizontal taps.
-  const Taps tx = smoothTaps(st.ax), ty = smoothTaps(st.ay);
+  const Taps tx = SmoothTaps(st.ax), ty = SmoothTaps(st.ay);
   const int cmin = *std::min_element(tx.idx.begin(), tx.idx.end());
   const int cmax = *std::max_element(tx.idx.begin(), tx.idx.end());
   const std::size_t cw = static_cast<std::size_t>(cmax - cmin + 1);
@@ -220,14 +220,14 @@ bool Canvas::stretchBlt(int x, int y, int w, int h, const Bitmap& src, int sx, i
       filtered[static_cast<std::size_t>(i)] = out;
     }
     Pixel* drow = target_->row(yy);
-    forClipped(s_.clip, yy, st.ax.vis0, st.ax.vis1, [&](int x0, int x1) {
+    ForClipped(s_.clip, yy, st.ax.vis0, st.ax.vis1, [&](int x0, int x1) {
       combine(drow + x0, filtered.data() + (x0 - st.ax.vis0), x0, yy, x1 - x0);
     });
   }
   return true;
 }
 
-bool Canvas::transparentBlt(int x, int y, int w, int h, const Bitmap& src, int sx, int sy, int sw,
+bool Canvas::TransparentBlt(int x, int y, int w, int h, const Bitmap& src, int sx, int sy, int sw,
                             int sh, Color key) {
   if (src.empty() || w < 0 || h < 0 || sw < 0 || sh < 0) return false;
   if (w == 0 || h == 0 || sw == 0 || sh == 0) return true;
@@ -237,16 +237,16 @@ bool Canvas::transparentBlt(int x, int y, int w, int h, const Bitmap& src, int s
     copyOfSelf = src;
     from = &copyOfSelf;
   }
-  const StretchSetup st = setup(clipBox(), x, y, w, h, *from, sx, sy, sw, sh);
+  const StretchSetup st = Setup(clipBox(), x, y, w, h, *from, sx, sy, sw, sh);
   if (!st.ok) return true;
-  const Pixel k = toPixel(key) & kRgbMask;
-  const AxisMap mx = nearestMap(st.ax), my = nearestMap(st.ay);
+  const Pixel k = ToPixel(key) & kRgbMask;
+  const AxisMap mx = NearestMap(st.ax), my = NearestMap(st.ay);
   const int xEnd = mx.first + static_cast<int>(mx.src.size());
   for (std::size_t j = 0; j < my.src.size(); ++j) {
     const int yy = my.first + static_cast<int>(j);
     const Pixel* srow = from->row(my.src[j]);
     Pixel* drow = target_->row(yy);
-    forClipped(s_.clip, yy, mx.first, xEnd, [&](int x0, int x1) {
+    ForClipped(s_.clip, yy, mx.first, xEnd, [&](int x0, int x1) {
       const int* map = mx.src.data() + (x0 - mx.first);
       for (int i = 0; i < x1 - x0; ++i) {
         const Pixel p = srow[map[i]];

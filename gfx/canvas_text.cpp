@@ -4,32 +4,32 @@
 
 namespace gfx {
 
-Size Canvas::textExtent(std::string_view utf8) const {
-  return s_.face ? s_.face->textExtent(utf8) : Size{};
+Size Canvas::TextExtent(std::string_view utf8) const {
+  return s_.face ? s_.face->TextExtent(utf8) : Size{};
 }
 
 FontMetrics Canvas::fontMetrics() const { return s_.face ? s_.face->metrics() : FontMetrics{}; }
 
 AbcWidth Canvas::abcWidth(char32_t ch) const { return s_.face ? s_.face->abcWidth(ch) : AbcWidth{}; }
 
-void Canvas::textOut(int x, int y, std::string_view utf8) {
+void Canvas::TextOut(int x, int y, std::string_view utf8) {
   if (!s_.face || utf8.empty()) return;
   if (s_.backgroundMode == BackgroundMode::Opaque) {
-    const Size ext = s_.face->textExtent(utf8);
+    const Size ext = s_.face->TextExtent(utf8);
     SpanCollector cell;
-    cell.addRect(intersect(Rect{x, y, clampToInt(static_cast<long long>(x) + ext.cx),
-                                clampToInt(static_cast<long long>(y) + ext.cy)},
-                           CanvasPainter::limit(*this)));
-    CanvasPainter::paint(*this, cell.build(), CanvasPainter::penInk(*this, s_.backgroundColor),
+    cell.AddRect(Intersect(Rect{x, y, ClampToInt(static_cast<long long>(x) + ext.cx),
+                                ClampToInt(static_cast<long long>(y) + ext.cy)},
+                           CanvasPainter::Limit(*this)));
+    CanvasPainter::Paint(*this, cell.Build(), CanvasPainter::PenInk(*this, s_.backgroundColor),
                          Rop2::CopyPen);
   }
-  const TextMask m = s_.face->render(utf8);
+  const TextMask m = s_.face->Render(utf8);
   if (m.width <= 0 || m.height <= 0) return;
   const long long ox = static_cast<long long>(x) + m.left, oy = static_cast<long long>(y) + m.top;
   const Rect box = clipBox();
-  const Rect area = intersect(box, Rect{clampToInt(ox), clampToInt(oy), clampToInt(ox + m.width),
-                                        clampToInt(oy + m.height)});
-  const Pixel ink = toPixel(s_.textColor) & kRgbMask;
+  const Rect area = Intersect(box, Rect{ClampToInt(ox), ClampToInt(oy), ClampToInt(ox + m.width),
+                                        ClampToInt(oy + m.height)});
+  const Pixel ink = ToPixel(s_.textColor) & kRgbMask;
   for (int yy = area.top; yy < area.bottom; ++yy) {
     const std::uint8_t* cov = m.coverage.data() + static_cast<std::size_t>(yy - oy) * m.width;
     Pixel* row = target_->row(yy);

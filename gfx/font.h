@@ -62,25 +62,25 @@ class FontFace {
   // The family actually used (after substitution), for diagnostics and tests.
   [[nodiscard]] virtual std::string family() const = 0;
   [[nodiscard]] virtual const FontMetrics& metrics() const = 0;
-  [[nodiscard]] virtual Size textExtent(std::string_view utf8) const = 0;
+  [[nodiscard]] virtual Size TextExtent(std::string_view utf8) const = 0;
   [[nodiscard]] virtual AbcWidth abcWidth(char32_t ch) const = 0;
-  [[nodiscard]] virtual TextMask render(std::string_view utf8) const = 0;
+  [[nodiscard]] virtual TextMask Render(std::string_view utf8) const = 0;
 };
 
 class FontService {
  public:
   virtual ~FontService() = default;
   // Null when no face can be found at all (no fonts installed).
-  [[nodiscard]] virtual std::shared_ptr<const FontFace> open(const Font& font) = 0;
+  [[nodiscard]] virtual std::shared_ptr<const FontFace> Open(const Font& font) = 0;
   // The pixel height of one em for a font: points are converted at dpi().
   [[nodiscard]] virtual int dpi() const = 0;
 };
 
 
 // Pixels per em of a font at a resolution.
-[[nodiscard]] int fontPixelSize(const Font& font, int dpi);
+[[nodiscard]] int FontPixelSize(const Font& font, int dpi);
 
 // Decodes UTF-8; malformed bytes come out as U+FFFD, one per byte.
-[[nodiscard]] std::u32string decodeUtf8(std::string_view s);
+[[nodiscard]] std::u32string DecodeUtf8(std::string_view s);
 
 }  // namespace gfx

@@ -5,14 +5,14 @@
 
 namespace gfx {
 
-int fontPixelSize(const Font& font, int dpi) {
+int FontPixelSize(const Font& font, int dpi) {
   const int size = font.size < 0 ? -font.size : font.size;
   if (font.unit == FontUnit::Pixels) return std::max(1, std::min(size, 2000));
   const int px = static_cast<int>(std::lround(size * static_cast<double>(dpi) / 72.0));
   return std::max(1, std::min(px, 2000));
 }
 
-std::u32string decodeUtf8(std::string_view s) {
+std::u32string DecodeUtf8(std::string_view s) {
   std::u32string out;
   out.reserve(s.size());
   std::size_t i = 0;

@@ -23,18 +23,18 @@ class ImageList {
 
   // Pictures of another size are stretched (nearest, so the mask colour survives)
   // to the cell size. Returns the slot, or -1 for an empty picture.
-  int add(const Bitmap& picture);
-  bool replace(int index, const Bitmap& picture);
-  void remove(int index);
+  int Add(const Bitmap& picture);
+  bool Replace(int index, const Bitmap& picture);
+  void Remove(int index);
   void clear() { slots_.clear(); }
 
   // The cell as stored; an empty bitmap for a free or unknown slot.
   [[nodiscard]] const Bitmap& image(int index) const;
   // Draws the cell with its mask colour transparent (when the list is masked).
-  bool draw(Canvas& canvas, int x, int y, int index) const;
+  bool Draw(Canvas& canvas, int x, int y, int index) const;
 
  private:
-  [[nodiscard]] Bitmap fit(const Bitmap& picture) const;
+  [[nodiscard]] Bitmap Fit(const Bitmap& picture) const;
 
   struct Slot {
     Bitmap image;

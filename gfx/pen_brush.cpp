@@ -4,19 +4,19 @@
 
 namespace gfx {
 
-Brush Brush::patternFrom(const Bitmap& b) {
+Brush Brush::PatternFrom(const Bitmap& b) {
   PatternBits bits{};
   if (b.empty()) return pattern(bits);
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 8; ++x) {
       const Color c = b.pixel(x % b.width(), y % b.height());
-      if (redOf(c) + greenOf(c) + blueOf(c) >= 384) bits[y] |= static_cast<std::uint8_t>(0x80 >> x);
+      if (RedOf(c) + GreenOf(c) + BlueOf(c) >= 384) bits[y] |= static_cast<std::uint8_t>(0x80 >> x);
     }
   }
   return pattern(bits);
 }
 
-PatternBits hatchBits(HatchStyle h) {
+PatternBits HatchBits(HatchStyle h) {
   switch (h) {
     case HatchStyle::Horizontal: return {0, 0, 0, 0xFF, 0, 0, 0, 0};
     case HatchStyle::Vertical: return {0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08};

@@ -38,15 +38,15 @@ struct Brush {
   // Pattern brushes: 0 bits take the text colour, 1 bits the background colour.
   PatternBits bits{};
 
-  [[nodiscard]] static Brush solid(Color c) { return {Kind::Solid, c, {}, {}}; }
+  [[nodiscard]] static Brush Solid(Color c) { return {Kind::Solid, c, {}, {}}; }
   [[nodiscard]] static Brush clear() { return {Kind::Clear, 0, {}, {}}; }
-  [[nodiscard]] static Brush hatched(HatchStyle h, Color c) { return {Kind::Hatch, c, h, {}}; }
+  [[nodiscard]] static Brush Hatched(HatchStyle h, Color c) { return {Kind::Hatch, c, h, {}}; }
   [[nodiscard]] static Brush pattern(const PatternBits& b) { return {Kind::Pattern, 0, {}, b}; }
   // From the top-left 8 x 8 pixels of a two-colour picture (repeated if smaller):
   // dark pixels become 0 bits, light ones 1 bits, as a monochrome bitmap reads.
-  [[nodiscard]] static Brush patternFrom(const Bitmap& b);
+  [[nodiscard]] static Brush PatternFrom(const Bitmap& b);
 };
 
-[[nodiscard]] PatternBits hatchBits(HatchStyle h);
+[[nodiscard]] PatternBits HatchBits(HatchStyle h);
 
 }  // namespace gfx

@@ -10,42 +10,42 @@ namespace gfx {
 namespace {
 
 template <class Rows>
-void addRows(const Rows& rows, const Rect& r, SpanCollector& c) {
-  const Rect lim = intersect(r, kShapeLimit);
+void AddRows(const Rows& rows, const Rect& r, SpanCollector& c) {
+  const Rect lim = Intersect(r, kShapeLimit);
   for (int y = lim.top; y < lim.bottom; ++y) {
     const Span s = rows.at(y);
-    c.add(y, std::max(s.x0, lim.left), std::min(s.x1, lim.right));
+    c.Add(y, std::max(s.x0, lim.left), std::min(s.x1, lim.right));
   }
 }
 
 }  // namespace
 
-Region Region::fromRect(const Rect& r) {
+Region Region::FromRect(const Rect& r) {
   SpanCollector c;
-  c.addRect(intersect(r.normalized(), kShapeLimit));
-  return c.build();
+  c.AddRect(Intersect(r.Normalized(), kShapeLimit));
+  return c.Build();
 }
 
-Region Region::ellipse(const Rect& r) {
-  const Rect n = clampRect(r).normalized();
+Region Region::Ellipse(const Rect& r) {
+  const Rect n = ClampRect(r).Normalized();
   SpanCollector c;
   const EllipseRows rows(n);
-  addRows(rows, n, c);
-  return c.build();
+  AddRows(rows, n, c);
+  return c.Build();
 }
 
-Region Region::roundRect(const Rect& r, int cornerWidth, int cornerHeight) {
-  const Rect n = clampRect(r).normalized();
+Region Region::RoundRect(const Rect& r, int cornerWidth, int cornerHeight) {
+  const Rect n = ClampRect(r).Normalized();
   SpanCollector c;
   const RoundRectRows rows(n, cornerWidth, cornerHeight);
-  addRows(rows, n, c);
-  return c.build();
+  AddRows(rows, n, c);
+  return c.Build();
 }
 
-Region Region::polygon(std::span<const Point> points, FillMode mode) {
+Region Region::Polygon(std::span<const Point> points, FillMode mode) {
   SpanCollector c;
-  rasterizePolygon(points, mode, kShapeLimit, c);
-  return c.build();
+  RasterizePolygon(points, mode, kShapeLimit, c);
+  return c.Build();
 }
 
 std::span<const Span> Region::row(int y) const {
@@ -54,7 +54,7 @@ std::span<const Span> Region::row(int y) const {
   return {spans_.data() + rowStart_[i], spans_.data() + rowStart_[i + 1]};
 }
 
-bool Region::contains(int x, int y) const {
+bool Region::Contains(int x, int y) const {
   for (const Span& s : row(y))
     if (x >= s.x0 && x < s.x1) return true;
   return false;
@@ -75,7 +75,7 @@ long long Region::area() const {
   return a;
 }
 
-void Region::offset(int dx, int dy) {
+void Region::Offset(int dx, int dy) {
   if (spans_.empty()) return;
   for (Span& s : spans_) {
     s.x0 += dx;
@@ -96,15 +96,15 @@ bool operator==(const Region& a, const Region& b) {
   return true;
 }
 
-Region Region::intersected(const Rect& r) const { return intersected(fromRect(r)); }
-Region Region::intersected(const Region& o) const { return combine(o, Op::And); }
-Region Region::united(const Region& o) const { return combine(o, Op::Or); }
-Region Region::subtracted(const Region& o) const { return combine(o, Op::Diff); }
-Region Region::xored(const Region& o) const { return combine(o, Op::Xor); }
+Region Region::Intersected(const Rect& r) const { return Intersected(FromRect(r)); }
+Region Region::Intersected(const Region& o) const { return Combine(o, Op::And); }
+Region Region::United(const Region& o) const { return Combine(o, Op::Or); }
+Region Region::Subtracted(const Region& o) const { return Combine(o, Op::Diff); }
+Region Region::Xored(const Region& o) const { return Combine(o, Op::Xor); }
 
 namespace {
 
-bool apply(bool a, bool b, int op) {
+bool Apply(bool a, bool b, int op) {
   switch (op) {
     case 0: return a && b;
     case 1: return a || b;
@@ -114,7 +114,7 @@ bool apply(bool a, bool b, int op) {
 }
 
 // Sweeps the edges of two span rows and keeps the runs where the operation holds.
-void combineRow(std::span<const Span> a, std::span<const Span> b, int op, int y,
+void CombineRow(std::span<const Span> a, std::span<const Span> b, int op, int y,
                 SpanCollector& out) {
   std::size_t i = 0, j = 0;
   bool inA = false, inB = false;
@@ -132,16 +132,16 @@ void combineRow(std::span<const Span> a, std::span<const Span> b, int op, int y,
       inB = !inB;
       ++j;
     }
-    const bool now = apply(inA, inB, op);
+    const bool now = Apply(inA, inB, op);
     if (now && !on) start = x;
-    if (!now && on) out.add(y, start, x);
+    if (!now && on) out.Add(y, start, x);
     on = now;
   }
 }
 
 }  // namespace
 
-Region Region::combine(const Region& o, Op op) const {
+Region Region::Combine(const Region& o, Op op) const {
   const int code = static_cast<int>(op);
   if (op == Op::And && (empty() || o.empty())) return {};
   if (o.empty()) return op == Op::And ? Region{} : *this;
@@ -153,11 +153,11 @@ Region Region::combine(const Region& o, Op op) const {
                                : (op == Op::Diff ? bounds_.bottom
                                                  : std::max(bounds_.bottom, o.bounds_.bottom));
   SpanCollector c;
-  for (int y = y0; y < y1; ++y) combineRow(row(y), o.row(y), code, y, c);
-  return c.build();
+  for (int y = y0; y < y1; ++y) CombineRow(row(y), o.row(y), code, y, c);
+  return c.Build();
 }
 
-void Region::finishBounds() {
+void Region::FinishBounds() {
   if (spans_.empty()) {
     bounds_ = {};
     rowStart_.clear();
@@ -172,17 +172,17 @@ void Region::finishBounds() {
   bounds_ = {l, top_, r, top_ + static_cast<int>(rowStart_.size()) - 1};
 }
 
-void SpanCollector::addRect(const Rect& r) {
+void SpanCollector::AddRect(const Rect& r) {
   if (r.empty()) return;
-  for (int y = r.top; y < r.bottom; ++y) add(y, r.left, r.right);
+  for (int y = r.top; y < r.bottom; ++y) Add(y, r.left, r.right);
 }
 
-void SpanCollector::addRegion(const Region& r) {
+void SpanCollector::AddRegion(const Region& r) {
   for (int y = r.bounds().top; y < r.bounds().bottom; ++y)
-    for (const Span& s : r.row(y)) add(y, s.x0, s.x1);
+    for (const Span& s : r.row(y)) Add(y, s.x0, s.x1);
 }
 
-Region SpanCollector::build() {
+Region SpanCollector::Build() {
   Region out;
   if (items_.empty()) return out;
   int y0 = INT_MAX, y1 = INT_MIN;
@@ -229,7 +229,7 @@ Region SpanCollector::build() {
                                                out.rowStart_.begin() + static_cast<long>(lastRow) + 1);
     out.top_ += static_cast<int>(firstRow);
   }
-  out.finishBounds();
+  out.FinishBounds();
   return out;
 }
 

@@ -22,33 +22,33 @@ class Region {
  public:
   Region() = default;
 
-  [[nodiscard]] static Region fromRect(const Rect& r);
-  [[nodiscard]] static Region ellipse(const Rect& r);
-  [[nodiscard]] static Region roundRect(const Rect& r, int cornerWidth, int cornerHeight);
-  [[nodiscard]] static Region polygon(std::span<const Point> points, FillMode mode);
+  [[nodiscard]] static Region FromRect(const Rect& r);
+  [[nodiscard]] static Region Ellipse(const Rect& r);
+  [[nodiscard]] static Region RoundRect(const Rect& r, int cornerWidth, int cornerHeight);
+  [[nodiscard]] static Region Polygon(std::span<const Point> points, FillMode mode);
 
   [[nodiscard]] bool empty() const { return spans_.empty(); }
   [[nodiscard]] const Rect& bounds() const { return bounds_; }
   // The spans of row y, left to right, neither overlapping nor touching.
   [[nodiscard]] std::span<const Span> row(int y) const;
-  [[nodiscard]] bool contains(int x, int y) const;
+  [[nodiscard]] bool Contains(int x, int y) const;
   [[nodiscard]] bool isRect() const;
   [[nodiscard]] long long area() const;
 
-  [[nodiscard]] Region intersected(const Region& other) const;
-  [[nodiscard]] Region intersected(const Rect& r) const;
-  [[nodiscard]] Region united(const Region& other) const;
-  [[nodiscard]] Region subtracted(const Region& other) const;
-  [[nodiscard]] Region xored(const Region& other) const;
-  void offset(int dx, int dy);
+  [[nodiscard]] Region Intersected(const Region& other) const;
+  [[nodiscard]] Region Intersected(const Rect& r) const;
+  [[nodiscard]] Region United(const Region& other) const;
+  [[nodiscard]] Region Subtracted(const Region& other) const;
+  [[nodiscard]] Region Xored(const Region& other) const;
+  void Offset(int dx, int dy);
 
   friend bool operator==(const Region& a, const Region& b);
 
  private:
   friend class SpanCollector;
   enum class Op { And, Or, Diff, Xor };
-  [[nodiscard]] Region combine(const Region& other, Op op) const;
-  void finishBounds();
+  [[nodiscard]] Region Combine(const Region& other, Op op) const;
+  void FinishBounds();
 
   int top_ = 0;
   std::vector<std::uint32_t> rowStart_;  // one entry per row from top_, plus one
@@ -61,13 +61,13 @@ class Region {
 // so that an XOR pen touches each pixel of one call exactly once.
 class SpanCollector {
  public:
-  void add(int y, int x0, int x1) {
+  void Add(int y, int x0, int x1) {
     if (x1 > x0) items_.push_back({y, x0, x1});
   }
-  void addRect(const Rect& r);
-  void addRegion(const Region& r);
+  void AddRect(const Rect& r);
+  void AddRegion(const Region& r);
   [[nodiscard]] bool empty() const { return items_.empty(); }
-  [[nodiscard]] Region build();
+  [[nodiscard]] Region Build();
 
  private:
   struct Item {

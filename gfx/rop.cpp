@@ -9,13 +9,13 @@ namespace {
 constexpr Pixel kM = kRgbMask;
 
 template <class F>
-inline void forRow(Pixel* d, int n, F f) {
+inline void ForRow(Pixel* d, int n, F f) {
   for (int i = 0; i < n; ++i) d[i] = f(d[i]);
 }
 
 }  // namespace
 
-Pixel applyRop2(Rop2 mode, Pixel p, Pixel d) {
+Pixel ApplyRop2(Rop2 mode, Pixel p, Pixel d) {
   switch (mode) {
     case Rop2::Black: return 0;
     case Rop2::NotMergePen: return ~(p | d) & kM;
@@ -37,7 +37,7 @@ Pixel applyRop2(Rop2 mode, Pixel p, Pixel d) {
   return d;
 }
 
-void rop2Row(Rop2 mode, Pixel* d, int n, Pixel p) {
+void Rop2Row(Rop2 mode, Pixel* d, int n, Pixel p) {
   p &= kM;
   switch (mode) {
     case Rop2::CopyPen: std::fill(d, d + n, p); return;
@@ -45,23 +45,23 @@ void rop2Row(Rop2 mode, Pixel* d, int n, Pixel p) {
     case Rop2::White: std::fill(d, d + n, kM); return;
     case Rop2::NotCopyPen: std::fill(d, d + n, ~p & kM); return;
     case Rop2::Nop: return;
-    case Rop2::XorPen: forRow(d, n, [p](Pixel v) { return v ^ p; }); return;
-    case Rop2::NotXorPen: forRow(d, n, [p](Pixel v) { return v ^ p ^ kM; }); return;
-    case Rop2::Not: forRow(d, n, [](Pixel v) { return v ^ kM; }); return;
-    case Rop2::MaskPen: forRow(d, n, [p](Pixel v) { return v & p; }); return;
-    case Rop2::MergePen: forRow(d, n, [p](Pixel v) { return v | p; }); return;
-    default: forRow(d, n, [mode, p](Pixel v) { return applyRop2(mode, p, v); }); return;
+    case Rop2::XorPen: ForRow(d, n, [p](Pixel v) { return v ^ p; }); return;
+    case Rop2::NotXorPen: ForRow(d, n, [p](Pixel v) { return v ^ p ^ kM; }); return;
+    case Rop2::Not: ForRow(d, n, [](Pixel v) { return v ^ kM; }); return;
+    case Rop2::MaskPen: ForRow(d, n, [p](Pixel v) { return v & p; }); return;
+    case Rop2::MergePen: ForRow(d, n, [p](Pixel v) { return v | p; }); return;
+    default: ForRow(d, n, [mode, p](Pixel v) { return ApplyRop2(mode, p, v); }); return;
   }
 }
 
-void rop2PatternRow(Rop2 mode, Pixel* d, int n, const Pixel* pat, std::uint8_t mask, int phase) {
+void Rop2PatternRow(Rop2 mode, Pixel* d, int n, const Pixel* pat, std::uint8_t mask, int phase) {
   for (int i = 0; i < n; ++i) {
     const int k = (phase + i) & 7;
-    if (mask & (0x80 >> k)) d[i] = applyRop2(mode, pat[k], d[i]);
+    if (mask & (0x80 >> k)) d[i] = ApplyRop2(mode, pat[k], d[i]);
   }
 }
 
-void rop3General(std::uint8_t index, const Rop3Row& r) {
+void Rop3General(std::uint8_t index, const Rop3Row& r) {
   for (int i = 0; i < r.n; ++i) {
     const Pixel p = r.p ? r.p[i] : r.solid;
     const Pixel s = r.s ? r.s[i] : 0;
@@ -77,22 +77,22 @@ void rop3General(std::uint8_t index, const Rop3Row& r) {
 
 namespace {
 
-void srcCopy(const Rop3Row& r) {
+void SrcCopy(const Rop3Row& r) {
   std::memmove(r.d, r.s, static_cast<std::size_t>(r.n) * sizeof(Pixel));
 }
-void srcInvert(const Rop3Row& r) {
+void SrcInvert(const Rop3Row& r) {
   for (int i = 0; i < r.n; ++i) r.d[i] ^= r.s[i];
 }
-void srcAnd(const Rop3Row& r) {
+void SrcAnd(const Rop3Row& r) {
   for (int i = 0; i < r.n; ++i) r.d[i] &= r.s[i];
 }
-void srcPaint(const Rop3Row& r) {
+void SrcPaint(const Rop3Row& r) {
   for (int i = 0; i < r.n; ++i) r.d[i] |= r.s[i];
 }
-void notSrcCopy(const Rop3Row& r) {
+void NotSrcCopy(const Rop3Row& r) {
   for (int i = 0; i < r.n; ++i) r.d[i] = r.s[i] ^ kM;
 }
-void mergeCopy(const Rop3Row& r) {
+void MergeCopy(const Rop3Row& r) {
   if (r.p) {
     for (int i = 0; i < r.n; ++i) r.d[i] = r.p[i] & r.s[i];
   } else {
@@ -100,7 +100,7 @@ void mergeCopy(const Rop3Row& r) {
     for (int i = 0; i < r.n; ++i) r.d[i] = p & r.s[i];
   }
 }
-void destAndPatOrNotSrc(const Rop3Row& r) {
+void DestAndPatOrNotSrc(const Rop3Row& r) {
   if (r.p) {
     for (int i = 0; i < r.n; ++i) r.d[i] &= r.p[i] | ~r.s[i];
   } else {
@@ -108,11 +108,11 @@ void destAndPatOrNotSrc(const Rop3Row& r) {
     for (int i = 0; i < r.n; ++i) r.d[i] &= p | ~r.s[i];
   }
 }
-void patCopy(const Rop3Row& r) {
+void PatCopy(const Rop3Row& r) {
   if (r.p) std::memcpy(r.d, r.p, static_cast<std::size_t>(r.n) * sizeof(Pixel));
   else std::fill(r.d, r.d + r.n, r.solid);
 }
-void patInvert(const Rop3Row& r) {
+void PatInvert(const Rop3Row& r) {
   if (r.p) {
     for (int i = 0; i < r.n; ++i) r.d[i] ^= r.p[i];
   } else {
@@ -120,36 +120,36 @@ void patInvert(const Rop3Row& r) {
     for (int i = 0; i < r.n; ++i) r.d[i] ^= p;
   }
 }
-void dstInvert(const Rop3Row& r) {
+void DstInvert(const Rop3Row& r) {
   for (int i = 0; i < r.n; ++i) r.d[i] ^= kM;
 }
-void blackness(const Rop3Row& r) { std::fill(r.d, r.d + r.n, 0u); }
-void whiteness(const Rop3Row& r) { std::fill(r.d, r.d + r.n, kM); }
+void Blackness(const Rop3Row& r) { std::fill(r.d, r.d + r.n, 0u); }
+void Whiteness(const Rop3Row& r) { std::fill(r.d, r.d + r.n, kM); }
 
 }  // namespace
 
-Rop3RowFn rop3FastPath(std::uint8_t index) {
+Rop3RowFn Rop3FastPath(std::uint8_t index) {
   switch (index) {
-    case rop3::index(rop3::kSrcCopy): return srcCopy;
-    case rop3::index(rop3::kSrcInvert): return srcInvert;
-    case rop3::index(rop3::kSrcAnd): return srcAnd;
-    case rop3::index(rop3::kSrcPaint): return srcPaint;
-    case rop3::index(rop3::kNotSrcCopy): return notSrcCopy;
-    case rop3::index(rop3::kMergeCopy): return mergeCopy;
-    case rop3::index(rop3::kDestAndPatOrNotSrc): return destAndPatOrNotSrc;
-    case rop3::index(rop3::kPatCopy): return patCopy;
-    case rop3::index(rop3::kPatInvert): return patInvert;
-    case rop3::index(rop3::kDstInvert): return dstInvert;
-    case rop3::index(rop3::kBlackness): return blackness;
-    case rop3::index(rop3::kWhiteness): return whiteness;
+    case rop3::Index(rop3::kSrcCopy): return SrcCopy;
+    case rop3::Index(rop3::kSrcInvert): return SrcInvert;
+    case rop3::Index(rop3::kSrcAnd): return SrcAnd;
+    case rop3::Index(rop3::kSrcPaint): return SrcPaint;
+    case rop3::Index(rop3::kNotSrcCopy): return NotSrcCopy;
+    case rop3::Index(rop3::kMergeCopy): return MergeCopy;
+    case rop3::Index(rop3::kDestAndPatOrNotSrc): return DestAndPatOrNotSrc;
+    case rop3::Index(rop3::kPatCopy): return PatCopy;
+    case rop3::Index(rop3::kPatInvert): return PatInvert;
+    case rop3::Index(rop3::kDstInvert): return DstInvert;
+    case rop3::Index(rop3::kBlackness): return Blackness;
+    case rop3::Index(rop3::kWhiteness): return Whiteness;
     default: return nullptr;
   }
 }
 
-void rop3Apply(std::uint8_t index, const Rop3Row& r) {
+void Rop3Apply(std::uint8_t index, const Rop3Row& r) {
   if (r.n <= 0) return;
-  if (Rop3RowFn f = rop3FastPath(index)) f(r);
-  else rop3General(index, r);
+  if (Rop3RowFn f = Rop3FastPath(index)) f(r);
+  else Rop3General(index, r);
 }
 
 }  // namespace gfx

@@ -49,18 +49,18 @@ inline constexpr std::uint32_t kWhiteness = 0x00FF0062;
 // Destination AND (pattern OR NOT source): the translucent spotlight veil.
 inline constexpr std::uint32_t kDestAndPatOrNotSrc = 0x00A20E09;
 
-[[nodiscard]] constexpr std::uint8_t index(std::uint32_t rop) { return (rop >> 16) & 0xFF; }
-[[nodiscard]] constexpr bool usesSource(std::uint8_t i) { return ((i >> 2) & 0x33) != (i & 0x33); }
-[[nodiscard]] constexpr bool usesPattern(std::uint8_t i) { return ((i >> 4) & 0x0F) != (i & 0x0F); }
-[[nodiscard]] constexpr bool usesDest(std::uint8_t i) { return ((i >> 1) & 0x55) != (i & 0x55); }
+[[nodiscard]] constexpr std::uint8_t Index(std::uint32_t rop) { return (rop >> 16) & 0xFF; }
+[[nodiscard]] constexpr bool UsesSource(std::uint8_t i) { return ((i >> 2) & 0x33) != (i & 0x33); }
+[[nodiscard]] constexpr bool UsesPattern(std::uint8_t i) { return ((i >> 4) & 0x0F) != (i & 0x0F); }
+[[nodiscard]] constexpr bool UsesDest(std::uint8_t i) { return ((i >> 1) & 0x55) != (i & 0x55); }
 }  // namespace rop3
 
-[[nodiscard]] Pixel applyRop2(Rop2 mode, Pixel pen, Pixel dest);
+[[nodiscard]] Pixel ApplyRop2(Rop2 mode, Pixel pen, Pixel dest);
 // Applies the mix with one colour over n pixels.
-void rop2Row(Rop2 mode, Pixel* d, int n, Pixel pen);
+void Rop2Row(Rop2 mode, Pixel* d, int n, Pixel pen);
 // Same with an 8-pixel pattern row starting at phase; bits of mask that are 0
 // leave their pixels alone (the background of a hatch in transparent mode).
-void rop2PatternRow(Rop2 mode, Pixel* d, int n, const Pixel* pattern8, std::uint8_t mask,
+void Rop2PatternRow(Rop2 mode, Pixel* d, int n, const Pixel* pattern8, std::uint8_t mask,
                     int phase);
 
 // Row operands of a blit: s may be null when the operation ignores the source;
@@ -76,10 +76,10 @@ struct Rop3Row {
 using Rop3RowFn = void (*)(const Rop3Row&);
 
 // The reference: every operation, minterm by minterm.
-void rop3General(std::uint8_t index, const Rop3Row& row);
+void Rop3General(std::uint8_t index, const Rop3Row& row);
 // A dedicated loop for the operations the tools use, or null.
-[[nodiscard]] Rop3RowFn rop3FastPath(std::uint8_t index);
+[[nodiscard]] Rop3RowFn Rop3FastPath(std::uint8_t index);
 // Fast path when there is one, else the general evaluator.
-void rop3Apply(std::uint8_t index, const Rop3Row& row);
+void Rop3Apply(std::uint8_t index, const Rop3Row& row);
 
 }  // namespace gfx

@@ -6,7 +6,7 @@
 
 namespace gfx {
 
-EllipseRows::EllipseRows(const Rect& r) : r_(r.normalized()) {
+EllipseRows::EllipseRows(const Rect& r) : r_(r.Normalized()) {
   a_ = r_.width() / 2.0;
   b_ = r_.height() / 2.0;
 }
@@ -30,7 +30,7 @@ Span EllipseRows::at(int y) const {
 }
 
 RoundRectRows::RoundRectRows(const Rect& r, int cornerWidth, int cornerHeight)
-    : r_(r.normalized()),
+    : r_(r.Normalized()),
       ew_(std::clamp(cornerWidth, 0, std::max(0, r_.width()))),
       eh_(std::clamp(cornerHeight, 0, std::max(0, r_.height()))),
       corner_(Rect{r_.left, r_.top, r_.left + ew_, r_.top + eh_}) {}
@@ -57,7 +57,7 @@ struct Crossing {
 
 }  // namespace
 
-void rasterizePolygon(std::span<const PointF> pts, FillMode mode, const Rect& limit,
+void RasterizePolygon(std::span<const PointF> pts, FillMode mode, const Rect& limit,
                       SpanCollector& out, double offset) {
   if (pts.size() < 3) return;
   std::vector<Crossing> xs;
@@ -94,21 +94,21 @@ void rasterizePolygon(std::span<const PointF> pts, FillMode mode, const Rect& li
     for (std::size_t k = i; k + 1 < j; ++k) {
       winding += mode == FillMode::Alternate ? 1 : xs[k].dir;
       const bool inside = mode == FillMode::Alternate ? (winding & 1) != 0 : winding != 0;
-      if (inside) out.add(xs[k].y, toPixel(xs[k].x), toPixel(xs[k + 1].x));
+      if (inside) out.Add(xs[k].y, toPixel(xs[k].x), toPixel(xs[k + 1].x));
     }
     i = j;
   }
 }
 
-void rasterizePolygon(std::span<const Point> points, FillMode mode, const Rect& limit,
+void RasterizePolygon(std::span<const Point> points, FillMode mode, const Rect& limit,
                       SpanCollector& out) {
   std::vector<PointF> f;
   f.reserve(points.size());
   for (const Point& p : points) f.push_back({static_cast<double>(p.x), static_cast<double>(p.y)});
-  rasterizePolygon(f, mode, limit, out, 0.5);
+  RasterizePolygon(f, mode, limit, out, 0.5);
 }
 
-void rasterizeDisc(double cx, double cy, double radius, const Rect& limit, SpanCollector& out) {
+void RasterizeDisc(double cx, double cy, double radius, const Rect& limit, SpanCollector& out) {
   if (radius <= 0) return;
   const int y0 = static_cast<int>(std::max(std::ceil(cy - radius), static_cast<double>(limit.top)));
   const int y1 = static_cast<int>(std::min(std::ceil(cy + radius), static_cast<double>(limit.bottom)));
@@ -117,7 +117,7 @@ void rasterizeDisc(double cx, double cy, double radius, const Rect& limit, SpanC
     const double hw = std::sqrt(std::max(0.0, radius * radius - dy * dy));
     const double x0 = std::max(std::ceil(cx - hw), static_cast<double>(limit.left));
     const double x1 = std::min(std::ceil(cx + hw), static_cast<double>(limit.right));
-    if (x1 > x0) out.add(y, static_cast<int>(x0), static_cast<int>(x1));
+    if (x1 > x0) out.Add(y, static_cast<int>(x0), static_cast<int>(x1));
   }
 }
 

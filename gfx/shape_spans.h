@@ -18,9 +18,9 @@ inline constexpr Rect kShapeLimit{-(1 << 16), -(1 << 16), 1 << 16, 1 << 16};
 // Shape coordinates are pulled into this range first so that widths, pen
 // offsets and corner sizes cannot overflow; far beyond any bitmap either way.
 inline constexpr int kCoordLimit = 1 << 29;
-[[nodiscard]] constexpr int clampCoord(int v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
-[[nodiscard]] constexpr Rect clampRect(const Rect& r) {
-  return {clampCoord(r.left), clampCoord(r.top), clampCoord(r.right), clampCoord(r.bottom)};
+[[nodiscard]] constexpr int ClampCoord(int v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
+[[nodiscard]] constexpr Rect ClampRect(const Rect& r) {
+  return {ClampCoord(r.left), ClampCoord(r.top), ClampCoord(r.right), ClampCoord(r.bottom)};
 }
 
 struct PointF {
@@ -56,7 +56,7 @@ class RoundRectRows {
 // Pixels of a one-span-per-row shape whose four neighbours are all inside it:
 // the shape minus its one-pixel boundary ring.
 template <class Rows>
-[[nodiscard]] Span interiorAt(const Rows& rows, int y) {
+[[nodiscard]] Span InteriorAt(const Rows& rows, int y) {
   const Span m = rows.at(y), u = rows.at(y - 1), d = rows.at(y + 1);
   if (m.x1 <= m.x0 || u.x1 <= u.x0 || d.x1 <= d.x0) return {};
   const int x0 = std::max({m.x0 + 1, u.x0, d.x0});
@@ -67,12 +67,12 @@ template <class Rows>
 // Fills by the fill mode, sampling each pixel at (x + offset, y + offset): 0.5 for
 // polygons whose vertices are pixel corners (shape fills, regions), 0 for outlines
 // built around pixel centres (wide pens). Only rows and columns inside limit.
-void rasterizePolygon(std::span<const PointF> points, FillMode mode, const Rect& limit,
+void RasterizePolygon(std::span<const PointF> points, FillMode mode, const Rect& limit,
                       SpanCollector& out, double offset = 0.5);
-void rasterizePolygon(std::span<const Point> points, FillMode mode, const Rect& limit,
+void RasterizePolygon(std::span<const Point> points, FillMode mode, const Rect& limit,
                       SpanCollector& out);
 
 // A pen's round dab: pixel centres within radius of (cx, cy), top-left rule.
-void rasterizeDisc(double cx, double cy, double radius, const Rect& limit, SpanCollector& out);
+void RasterizeDisc(double cx, double cy, double radius, const Rect& limit, SpanCollector& out);
 
 }  // namespace gfx

@@ -16,7 +16,7 @@ struct DashPattern {
 };
 
 // The platform's cosmetic pen styles, in pixels on and off.
-DashPattern dashPattern(PenStyle s) {
+DashPattern DashPatternOf(PenStyle s) {
   static constexpr int dash[] = {18, 6};
   static constexpr int dot[] = {3, 3};
   static constexpr int dashDot[] = {9, 6, 3, 6};
@@ -30,7 +30,7 @@ DashPattern dashPattern(PenStyle s) {
   }
 }
 
-bool isDash(const DashPattern& p, long long pos) {
+bool IsDash(const DashPattern& p, long long pos) {
   int k = static_cast<int>(pos % p.period);
   for (int i = 0; i < p.count; ++i) {
     if (k < p.lengths[i]) return (i % 2) == 0;
@@ -39,33 +39,33 @@ bool isDash(const DashPattern& p, long long pos) {
   return true;
 }
 
-void strokeThin(std::span<const Point> pts, bool closed, PenStyle style, const Rect& limit,
+void StrokeThin(std::span<const Point> pts, bool closed, PenStyle style, const Rect& limit,
                 SpanCollector& ink, SpanCollector& gaps, long long& stylePos) {
-  const DashPattern dp = dashPattern(style);
+  const DashPattern dp = DashPatternOf(style);
   const std::size_t segments = closed ? pts.size() : pts.size() - 1;
   for (std::size_t s = 0; s < segments; ++s) {
     const Point a = pts[s];
     const Point b = pts[(s + 1) % pts.size()];
     const long long base = stylePos;
-    walkThinLine(a, b, limit, [&](int x, int y, long long i) {
-      if (!dp.lengths || isDash(dp, base + i)) ink.add(y, x, x + 1);
-      else gaps.add(y, x, x + 1);
+    WalkThinLine(a, b, limit, [&](int x, int y, long long i) {
+      if (!dp.lengths || IsDash(dp, base + i)) ink.Add(y, x, x + 1);
+      else gaps.Add(y, x, x + 1);
     });
     stylePos += std::max(std::llabs(static_cast<long long>(b.x) - a.x),
                          std::llabs(static_cast<long long>(b.y) - a.y));
   }
 }
 
-void addQuad(PointF a, PointF b, PointF c, PointF d, const Rect& limit, SpanCollector& out) {
+void AddQuad(PointF a, PointF b, PointF c, PointF d, const Rect& limit, SpanCollector& out) {
   const PointF q[4] = {a, b, c, d};
-  rasterizePolygon(q, FillMode::Winding, limit, out, 0.0);
+  RasterizePolygon(q, FillMode::Winding, limit, out, 0.0);
 }
 
-void strokeWide(std::span<const Point> pts, bool closed, const Pen& pen, const Rect& limit,
+void StrokeWide(std::span<const Point> pts, bool closed, const Pen& pen, const Rect& limit,
                 SpanCollector& out) {
   const double r = pen.width / 2.0;
   // Pieces are rasterised one by one and united, so overlaps at joints count once.
-  const Rect rows = intersect(limit, kShapeLimit);
+  const Rect rows = Intersect(limit, kShapeLimit);
   // Drop repeated points: they have no direction.
   std::vector<PointF> p;
   for (const Point& q : pts) {
@@ -76,9 +76,9 @@ void strokeWide(std::span<const Point> pts, bool closed, const Pen& pen, const R
     p.pop_back();
   if (rows.empty()) return;
   if (p.size() == 1) {
-    if (pen.cap == LineCap::Round) rasterizeDisc(p[0].x, p[0].y, r, rows, out);
+    if (pen.cap == LineCap::Round) RasterizeDisc(p[0].x, p[0].y, r, rows, out);
     else if (pen.cap == LineCap::Square)
-      addQuad({p[0].x - r, p[0].y - r}, {p[0].x + r, p[0].y - r}, {p[0].x + r, p[0].y + r},
+      AddQuad({p[0].x - r, p[0].y - r}, {p[0].x + r, p[0].y - r}, {p[0].x + r, p[0].y + r},
               {p[0].x - r, p[0].y + r}, rows, out);
     return;
   }
@@ -97,18 +97,18 @@ void strokeWide(std::span<const Point> pts, bool closed, const Pen& pen, const R
       if (s == 0) a = {a.x - d.x * r, a.y - d.y * r};
       if (s == segments - 1) b = {b.x + d.x * r, b.y + d.y * r};
     }
-    addQuad({a.x + nrm.x, a.y + nrm.y}, {b.x + nrm.x, b.y + nrm.y}, {b.x - nrm.x, b.y - nrm.y},
+    AddQuad({a.x + nrm.x, a.y + nrm.y}, {b.x + nrm.x, b.y + nrm.y}, {b.x - nrm.x, b.y - nrm.y},
             {a.x - nrm.x, a.y - nrm.y}, rows, out);
   }
   // Joins at inner vertices (all of them on a closed path), caps at the ends.
   for (std::size_t v = 0; v < n; ++v) {
     const bool end = !closed && (v == 0 || v == n - 1);
     if (end) {
-      if (pen.cap == LineCap::Round) rasterizeDisc(p[v].x, p[v].y, r, rows, out);
+      if (pen.cap == LineCap::Round) RasterizeDisc(p[v].x, p[v].y, r, rows, out);
       continue;
     }
     if (pen.join == LineJoin::Round) {
-      rasterizeDisc(p[v].x, p[v].y, r, rows, out);
+      RasterizeDisc(p[v].x, p[v].y, r, rows, out);
       continue;
     }
     PointF d1{}, d2{};
@@ -117,21 +117,21 @@ void strokeWide(std::span<const Point> pts, bool closed, const Pen& pen, const R
     const PointF c = p[v];
     const PointF t1[3] = {c, {c.x + n1.x, c.y + n1.y}, {c.x + n2.x, c.y + n2.y}};
     const PointF t2[3] = {c, {c.x - n1.x, c.y - n1.y}, {c.x - n2.x, c.y - n2.y}};
-    rasterizePolygon(t1, FillMode::Winding, rows, out, 0.0);
-    rasterizePolygon(t2, FillMode::Winding, rows, out, 0.0);
+    RasterizePolygon(t1, FillMode::Winding, rows, out, 0.0);
+    RasterizePolygon(t2, FillMode::Winding, rows, out, 0.0);
   }
 }
 
 }  // namespace
 
-void strokePath(std::span<const Point> pts, bool closed, const Pen& pen, const Rect& limit,
+void StrokePath(std::span<const Point> pts, bool closed, const Pen& pen, const Rect& limit,
                 SpanCollector& ink, SpanCollector& gaps, long long& stylePos) {
   if (pen.style == PenStyle::Clear || pts.empty()) return;
   if (pen.width <= 1) {
-    if (pts.size() >= 2) strokeThin(pts, closed, pen.style, limit, ink, gaps, stylePos);
+    if (pts.size() >= 2) StrokeThin(pts, closed, pen.style, limit, ink, gaps, stylePos);
     return;
   }
-  strokeWide(pts, closed, pen, limit, ink);
+  StrokeWide(pts, closed, pen, limit, ink);
 }
 
 }  // namespace gfx

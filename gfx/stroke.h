@@ -14,12 +14,12 @@ namespace gfx {
 // styles keep their phase when the line is clipped. Only the visible stretch of
 // the line is walked, so coordinates far outside cost nothing.
 template <class Visit>
-void walkThinLine(Point a, Point b, const Rect& limit, Visit visit);
+void WalkThinLine(Point a, Point b, const Rect& limit, Visit visit);
 
 // Coverage of a pen along a path (closed: back to the first point as well).
 // Dash pixels go to `ink`, the gaps of styled pens to `gaps`; stylePos carries
 // the dash phase from one call to the next.
-void strokePath(std::span<const Point> pts, bool closed, const Pen& pen, const Rect& limit,
+void StrokePath(std::span<const Point> pts, bool closed, const Pen& pen, const Rect& limit,
                 SpanCollector& ink, SpanCollector& gaps, long long& stylePos);
 
 }  // namespace gfx

@@ -1,4 +1,4 @@
-// The closed-form line walk behind walkThinLine (included by stroke.h).
+// The closed-form line walk behind WalkThinLine (included by stroke.h).
 #include <algorithm>
 #include <cstdlib>
 
@@ -10,14 +10,14 @@ namespace detail {
 // every caller, so drawing a line twice hits the same pixels.
 // 128-bit, because both spans may reach 2^32 for lines across the whole
 // coordinate range.
-inline long long lineMinor(long long i, long long major, long long minor) {
+inline long long LineMinor(long long i, long long major, long long minor) {
   return static_cast<long long>((2 * static_cast<__int128>(i) * minor + major) / (2 * static_cast<__int128>(major)));
 }
 
 }  // namespace detail
 
 template <class Visit>
-void walkThinLine(Point a, Point b, const Rect& limit, Visit visit) {
+void WalkThinLine(Point a, Point b, const Rect& limit, Visit visit) {
   if (limit.empty()) return;
   const long long dx = static_cast<long long>(b.x) - a.x;
   const long long dy = static_cast<long long>(b.y) - a.y;
@@ -43,7 +43,7 @@ void walkThinLine(Point a, Point b, const Rect& limit, Visit visit) {
   }
   if (i1 <= i0) return;
   // The minor coordinate is monotone in i: narrow the range by bisection.
-  auto minorAt = [&](long long i) { return min0 + sMin * detail::lineMinor(i, major, minor); };
+  auto minorAt = [&](long long i) { return min0 + sMin * detail::LineMinor(i, major, minor); };
   auto beforeRange = [&](long long i) { return sMin > 0 ? minorAt(i) < mlo : minorAt(i) >= mhi; };
   auto afterRange = [&](long long i) { return sMin > 0 ? minorAt(i) >= mhi : minorAt(i) < mlo; };
   {

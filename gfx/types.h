@@ -15,18 +15,18 @@ using Pixel = std::uint32_t;
 inline constexpr Color kInvalidColor = 0xFFFFFFFFu;
 inline constexpr std::uint32_t kRgbMask = 0x00FFFFFFu;
 
-[[nodiscard]] constexpr Color rgb(int r, int g, int b) {
+[[nodiscard]] constexpr Color Rgb(int r, int g, int b) {
   return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-[[nodiscard]] constexpr int redOf(Color c) { return static_cast<int>(c & 0xFF); }
-[[nodiscard]] constexpr int greenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-[[nodiscard]] constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+[[nodiscard]] constexpr int RedOf(Color c) { return static_cast<int>(c & 0xFF); }
+[[nodiscard]] constexpr int GreenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
+[[nodiscard]] constexpr int BlueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
 
 // Swapping the red and blue bytes converts both ways between Color and Pixel.
-[[nodiscard]] constexpr Pixel toPixel(Color c) {
+[[nodiscard]] constexpr Pixel ToPixel(Color c) {
   return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
 }
-[[nodiscard]] constexpr Color toColor(Pixel p) { return toPixel(p); }
+[[nodiscard]] constexpr Color ToColor(Pixel p) { return ToPixel(p); }
 
 struct Point {
   int x = 0;
@@ -50,25 +50,25 @@ struct Rect {
   [[nodiscard]] constexpr int width() const { return right - left; }
   [[nodiscard]] constexpr int height() const { return bottom - top; }
   [[nodiscard]] constexpr bool empty() const { return right <= left || bottom <= top; }
-  [[nodiscard]] constexpr bool contains(int x, int y) const {
+  [[nodiscard]] constexpr bool Contains(int x, int y) const {
     return x >= left && x < right && y >= top && y < bottom;
   }
   // Swaps inverted edges so that left <= right and top <= bottom.
-  [[nodiscard]] constexpr Rect normalized() const {
+  [[nodiscard]] constexpr Rect Normalized() const {
     return {std::min(left, right), std::min(top, bottom), std::max(left, right),
             std::max(top, bottom)};
   }
   friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
-[[nodiscard]] constexpr Rect intersect(const Rect& a, const Rect& b) {
+[[nodiscard]] constexpr Rect Intersect(const Rect& a, const Rect& b) {
   Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
          std::min(a.bottom, b.bottom)};
   if (r.empty()) return {};
   return r;
 }
 
-[[nodiscard]] constexpr Rect unite(const Rect& a, const Rect& b) {
+[[nodiscard]] constexpr Rect Unite(const Rect& a, const Rect& b) {
   if (a.empty()) return b;
   if (b.empty()) return a;
   return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
@@ -76,7 +76,7 @@ struct Rect {
 }
 
 // Width and height given as int64 sums can exceed int; callers clamp through this.
-[[nodiscard]] constexpr int clampToInt(long long v) {
+[[nodiscard]] constexpr int ClampToInt(long long v) {
   if (v < -0x40000000LL) return -0x40000000;
   if (v > 0x40000000LL) return 0x40000000;
   return static_cast<int>(v);

@@ -30,7 +30,7 @@ bool LoadPicture(gfx::Bitmap& bitmap, std::string_view path) {
   if (!bytes) return false;
   std::span<const std::uint8_t> data(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size());
   // Both decoders leave the target alone when the file is damaged.
-  bool ok = format == Format::Jpeg ? gfx::codecs::decodeJpeg(data, bitmap) : gfx::codecs::decodeBmp(data, bitmap);
+  bool ok = format == Format::Jpeg ? gfx::codecs::DecodeJpeg(data, bitmap) : gfx::codecs::DecodeBmp(data, bitmap);
   if (!ok) platform::os().diagnostics().Note("picture", "cannot be loaded " + std::string(path));
   return ok;
 }
@@ -38,7 +38,7 @@ bool LoadPicture(gfx::Bitmap& bitmap, std::string_view path) {
 bool SavePicture(const gfx::Bitmap& bitmap, std::string_view path) {
   Format format = FormatOf(path);
   if (format == Format::None || bitmap.empty()) return false;
-  auto bytes = format == Format::Jpeg ? gfx::codecs::encodeJpeg(bitmap, PictureJpegQuality) : gfx::codecs::encodeBmp(bitmap);
+  auto bytes = format == Format::Jpeg ? gfx::codecs::EncodeJpeg(bitmap, PictureJpegQuality) : gfx::codecs::EncodeBmp(bitmap);
   if (!bytes) return false;
   return platform::os().files().ReplaceFile(
       path, std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));

@@ -24,7 +24,7 @@ void LoadCursor(int id, std::string_view name) {
   c.handle = source->LoadCursor(name);
   if (!c.handle) return;  // no cursor: the tool window keeps the one it has
   if (auto file = source->CursorFile(name)) {
-    if (auto frames = gfx::codecs::decodeIconFile(*file); frames && !frames->empty()) {
+    if (auto frames = gfx::codecs::DecodeIconFile(*file); frames && !frames->empty()) {
       c.image = std::move(frames->front().image);
       c.alpha = std::move(frames->front().alpha);
       c.hotspot = {frames->front().hotspot.x, frames->front().hotspot.y};
@@ -51,11 +51,11 @@ const gfx::Bitmap* IconPicture(std::string_view name) {
   gfx::Bitmap picture;
   if (source) {
     if (auto file = source->IconFile(name)) {
-      if (auto frames = gfx::codecs::decodeIconFile(*file); frames && !frames->empty()) {
+      if (auto frames = gfx::codecs::DecodeIconFile(*file); frames && !frames->empty()) {
         const gfx::codecs::IconFrame* best = &frames->front();
         for (const auto& f : *frames)
           if (std::abs(f.image.width() - 32) < std::abs(best->image.width() - 32)) best = &f;
-        constexpr gfx::Color face = gfx::rgb(212, 208, 200);
+        constexpr gfx::Color face = gfx::Rgb(212, 208, 200);
         picture = best->image;
         for (int y = 0; y < picture.height(); ++y)
           for (int x = 0; x < picture.width(); ++x) {
@@ -65,8 +65,8 @@ const gfx::Bitmap* IconPicture(std::string_view name) {
             gfx::Color c = picture.pixel(x, y);
             auto mix = [&](int fg, int bg) { return (fg * a + bg * (255 - a) + 127) / 255; };
             picture.setPixel(x, y,
-                             gfx::rgb(mix(gfx::redOf(c), gfx::redOf(face)), mix(gfx::greenOf(c), gfx::greenOf(face)),
-                                      mix(gfx::blueOf(c), gfx::blueOf(face))));
+                             gfx::Rgb(mix(gfx::RedOf(c), gfx::RedOf(face)), mix(gfx::GreenOf(c), gfx::GreenOf(face)),
+                                      mix(gfx::BlueOf(c), gfx::BlueOf(face))));
           }
       }
     }
@@ -85,7 +85,7 @@ gfx::Bitmap LoadResourceBitmap(std::string_view name) {
   platform::ProgramResources* source = R().source;
   if (!source) return b;
   if (auto bytes = source->BitmapFile(name)) {
-    if (!gfx::codecs::decodeBmp(*bytes, b)) b = gfx::Bitmap();
+    if (!gfx::codecs::DecodeBmp(*bytes, b)) b = gfx::Bitmap();
   }
   return b;
 }

@@ -18,8 +18,8 @@ TImageLists& Lists() { return State().Lists; }
 // Adds a picture or, when it is missing, a blank cell, so every later index
 // still names the picture it was meant for.
 int AddOrBlank(gfx::ImageList& list, const gfx::Bitmap& picture) {
-  int i = list.add(picture);
-  return i >= 0 ? i : list.add(gfx::Bitmap(list.width(), list.height(), list.maskColor()));
+  int i = list.Add(picture);
+  return i >= 0 ? i : list.Add(gfx::Bitmap(list.width(), list.height(), list.maskColor()));
 }
 
 // A picture whose transparent colour is its bottom-left pixel.
@@ -33,7 +33,7 @@ gfx::Bitmap KeyedByCorner(const gfx::Bitmap& b, gfx::Color listMask) {
 void ReplaceSlot(gfx::ImageList& list, int index, const gfx::Bitmap& picture) {
   if (index < 0) return;
   while (list.count() <= index) AddOrBlank(list, {});
-  list.replace(index, picture);
+  list.Replace(index, picture);
 }
 
 gfx::ImageList& SmallButtonList() { return Lists().smallButtons; }
@@ -47,8 +47,8 @@ gfx::ImageList& AutoshapeList() { return Lists().autoshapes; }
 gfx::Bitmap Rekeyed(const gfx::Bitmap& picture, gfx::Color from, gfx::Color to) {
   gfx::Bitmap b = picture;
   if (from == to) return b;
-  b.replaceColor(to, to ^ 0x000001);
-  b.replaceColor(from, to);
+  b.ReplaceColor(to, to ^ 0x000001);
+  b.ReplaceColor(from, to);
   return b;
 }
 
@@ -69,10 +69,10 @@ void LoadAutoshapeList(const gfx::Bitmap& sheet) {
     gfx::Bitmap icon(AutoshapeIconSize, AutoshapeIconSize, ListMaskColor);
     if (!sheet.empty()) {
       gfx::Canvas c(icon);
-      c.bitBlt(4, 4, AutoshapeCellSize, AutoshapeCellSize, &sheet, (i % AutoshapeColumns) * AutoshapeColumnPitch,
+      c.BitBlt(4, 4, AutoshapeCellSize, AutoshapeCellSize, &sheet, (i % AutoshapeColumns) * AutoshapeColumnPitch,
                (i / AutoshapeColumns) * AutoshapeRowPitch, gfx::rop3::kSrcCopy);
     }
-    Lists().autoshapes.add(icon);
+    Lists().autoshapes.Add(icon);
   }
 }
 
@@ -95,9 +95,9 @@ void LoadPreviewList(const gfx::Bitmap& placeholder) {
 
 void LoadSwatchList() {
   Lists().swatches.clear();
-  for (const auto& c : StockColors) Lists().swatches.add(ColorDotSwatchImage(c.color));
-  for (int w : SwatchLineWidths) Lists().swatches.add(LineSwatchImage(w));
-  for (const auto& c : StockColors) Lists().swatches.add(PageSwatchImage(c.color));
+  for (const auto& c : StockColors) Lists().swatches.Add(ColorDotSwatchImage(c.color));
+  for (int w : SwatchLineWidths) Lists().swatches.Add(LineSwatchImage(w));
+  for (const auto& c : StockColors) Lists().swatches.Add(PageSwatchImage(c.color));
 }
 
 void FreeGraphicsLists() {
@@ -116,7 +116,7 @@ void FreeResourceLists() {
 void DrawButtonIcon(gfx::Bitmap& target, int index) {
   const gfx::ImageList& list = target.width() < Lists().largeButtons.width() ? Lists().smallButtons : Lists().largeButtons;
   gfx::Canvas c(target);
-  list.draw(c, 0, 0, index);
+  list.Draw(c, 0, 0, index);
 }
 
 }  // namespace resources

@@ -11,8 +11,8 @@ gfx::Bitmap ColorDotSwatchImage(gfx::Color color) {
   gfx::Bitmap b(16, 16, kMask);
   gfx::Canvas c(b);
   c.setPen({gfx::PenStyle::Solid, 1, kBlack});
-  c.setBrush(gfx::Brush::solid(color));
-  c.ellipse(2, 2, 14, 14);
+  c.setBrush(gfx::Brush::Solid(color));
+  c.Ellipse(2, 2, 14, 14);
   return b;
 }
 
@@ -20,8 +20,8 @@ gfx::Bitmap LineSwatchImage(int width) {
   gfx::Bitmap b(16, 16, kMask);
   gfx::Canvas c(b);
   c.setPen({gfx::PenStyle::Solid, width, kBlack});
-  c.moveTo(0, 8);
-  c.lineTo(16, 8);
+  c.MoveTo(0, 8);
+  c.LineTo(16, 8);
   return b;
 }
 
@@ -32,12 +32,12 @@ gfx::Bitmap PageSwatchImage(gfx::Color color) {
   c.setPen({gfx::PenStyle::Solid, 1, kBlack});
   c.setBrush(gfx::Brush::clear());
   const gfx::Point page[] = {{3, 1}, {10, 1}, {13, 4}, {13, 15}, {3, 15}, {3, 1}};
-  c.polyline(page);
+  c.Polyline(page);
   const gfx::Point ear[] = {{10, 1}, {10, 4}, {13, 4}};
-  c.polyline(ear);
+  c.Polyline(ear);
   // Black ink on a black outline would leave no page to see: it is white.
-  c.setBrush(gfx::Brush::solid(color == kBlack ? kWhite : color));
-  c.floodFill(7, 9, kBlack, gfx::FloodMode::Border);
+  c.setBrush(gfx::Brush::Solid(color == kBlack ? kWhite : color));
+  c.FloodFill(7, 9, kBlack, gfx::FloodMode::Border);
   return b;
 }
 

@@ -124,7 +124,7 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, MainP
     std::error_code ec;
     if (auto folder = std::filesystem::path(line.words[2]).parent_path(); !folder.empty())
       std::filesystem::create_directories(folder, ec);
-    if (!gfx::codecs::writePngFile(line.words[2], sim::RenderForm(d, *form)))
+    if (!gfx::codecs::WritePngFile(line.words[2], sim::RenderForm(d, *form)))
       d.trace().Add("script", "cannot write " + line.words[2]);
     return std::string();
   });

@@ -116,20 +116,20 @@ TEST_F(FormsTest, AFormIsDrawnAsAPersonSeesIt) {
   auto darkIn = [&](platform::Rect r) {
     int n = 0;
     for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x) n += gfx::redOf(shot.pixel(ox + x, oy + y)) < 80;
+      for (int x = r.left; x < r.right; ++x) n += gfx::RedOf(shot.pixel(ox + x, oy + y)) < 80;
     return n;
   };
   EXPECT_GT(darkIn({10, 10, 230, 26}), 20);  // the label's text
   EXPECT_GT(darkIn({13, 39, 20, 46}), 10);   // the tick of the checked box
   EXPECT_EQ(darkIn({133, 39, 140, 46}), 0);  // the unchecked box is empty
   EXPECT_EQ(shot.pixel(ox + 160, oy + 70), 0xFFFFFFu);  // a button's lit edge
-  EXPECT_EQ(gfx::redOf(shot.pixel(ox, ox)), 10);     // the caption bar starts dark blue
+  EXPECT_EQ(gfx::RedOf(shot.pixel(ox, ox)), 10);     // the caption bar starts dark blue
   std::string out = std::getenv("VELMORA_TEST_OUTPUT") ? std::getenv("VELMORA_TEST_OUTPUT") : "test-output";
   std::filesystem::create_directories(out);
-  EXPECT_TRUE(gfx::codecs::writePngFile(out + "/sample_form.png", shot));
+  EXPECT_TRUE(gfx::codecs::WritePngFile(out + "/sample_form.png", shot));
   forms::TMsgForm msg("This file is protected. Would you like to save the changes you made to another profile?",
                      forms::MsgButtons::YesNo, true);
-  EXPECT_TRUE(gfx::codecs::writePngFile(out + "/message_window.png", sim::RenderForm(desktop(), Live("MsgForm"))));
+  EXPECT_TRUE(gfx::codecs::WritePngFile(out + "/message_window.png", sim::RenderForm(desktop(), Live("MsgForm"))));
 }
 
 TEST_F(FormsTest, CommandFourteenClosesAModalFormInTheHarvest) {

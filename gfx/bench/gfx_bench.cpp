@@ -10,7 +10,7 @@
 namespace gfx {
 namespace {
 
-Bitmap noise(int w, int h, unsigned seed) {
+Bitmap Noise(int w, int h, unsigned seed) {
   Bitmap b(w, h);
   std::mt19937 rng(seed);
   for (int y = 0; y < h; ++y)
@@ -25,7 +25,7 @@ void screenSizes(benchmark::internal::Benchmark* b) {
 // The yardstick for the full-frame copy: memcpy of the same bytes.
 void BM_Memcpy(benchmark::State& st) {
   const int w = static_cast<int>(st.range(0)), h = static_cast<int>(st.range(1));
-  const Bitmap src = noise(w, h, 1);
+  const Bitmap src = Noise(w, h, 1);
   Bitmap dst(w, h);
   const std::size_t bytes = static_cast<std::size_t>(w) * h * sizeof(Pixel);
   for (auto _ : st) {
@@ -38,11 +38,11 @@ BENCHMARK(BM_Memcpy)->Apply(screenSizes);
 
 void BM_FullFrameCopy(benchmark::State& st) {
   const int w = static_cast<int>(st.range(0)), h = static_cast<int>(st.range(1));
-  const Bitmap src = noise(w, h, 1);
+  const Bitmap src = Noise(w, h, 1);
   Bitmap dst(w, h);
   Canvas c(dst);
   for (auto _ : st) {
-    c.bitBlt(0, 0, w, h, &src, 0, 0, rop3::kSrcCopy);
+    c.BitBlt(0, 0, w, h, &src, 0, 0, rop3::kSrcCopy);
     benchmark::ClobberMemory();
   }
   st.SetBytesProcessed(static_cast<long long>(st.iterations()) * w * h * 4);
@@ -52,11 +52,11 @@ BENCHMARK(BM_FullFrameCopy)->Apply(screenSizes);
 // The zoom tool: a quarter of the screen enlarged twice over the whole screen.
 void BM_NearestStretch2x(benchmark::State& st) {
   const int w = static_cast<int>(st.range(0)), h = static_cast<int>(st.range(1));
-  const Bitmap src = noise(w / 2, h / 2, 2);
+  const Bitmap src = Noise(w / 2, h / 2, 2);
   Bitmap dst(w, h);
   Canvas c(dst);
   for (auto _ : st) {
-    c.stretchBlt(0, 0, w, h, src, 0, 0, w / 2, h / 2);
+    c.StretchBlt(0, 0, w, h, src, 0, 0, w / 2, h / 2);
     benchmark::ClobberMemory();
   }
   st.SetBytesProcessed(static_cast<long long>(st.iterations()) * w * h * 4);
@@ -66,14 +66,14 @@ BENCHMARK(BM_NearestStretch2x)->Apply(screenSizes);
 // One spotlight frame: build the elliptic clip, copy the 400 x 400 spot through it.
 void BM_EllipseClippedCopy400(benchmark::State& st) {
   const int w = static_cast<int>(st.range(0)), h = static_cast<int>(st.range(1));
-  const Bitmap src = noise(w, h, 3);
+  const Bitmap src = Noise(w, h, 3);
   Bitmap dst(w, h);
   Canvas c(dst);
   const int x = w / 2 - 200, y = h / 2 - 200;
   for (auto _ : st) {
-    c.setClip(Region::ellipse({x, y, x + 400, y + 400}));
-    c.bitBlt(x, y, 400, 400, &src, x, y, rop3::kSrcCopy);
-    c.clearClip();
+    c.setClip(Region::Ellipse({x, y, x + 400, y + 400}));
+    c.BitBlt(x, y, 400, 400, &src, x, y, rop3::kSrcCopy);
+    c.ClearClip();
     benchmark::ClobberMemory();
   }
 }
@@ -94,7 +94,7 @@ void BM_WidePenStroke1000(benchmark::State& st) {
                    std::clamp(p.y + static_cast<int>(rng() % 81) - 40, 0, h - 1)});
   }
   for (auto _ : st) {
-    c.polyline(pts);
+    c.Polyline(pts);
     benchmark::ClobberMemory();
   }
 }
@@ -104,15 +104,15 @@ BENCHMARK(BM_WidePenStroke1000)->Apply(screenSizes);
 template <bool Fast>
 void BM_Rop3(benchmark::State& st, std::uint32_t rop) {
   const int w = static_cast<int>(st.range(0)), h = static_cast<int>(st.range(1));
-  const Bitmap src = noise(w, h, 5);
-  Bitmap dst = noise(w, h, 6);
-  const std::uint8_t op = rop3::index(rop);
-  const Rop3RowFn fast = rop3FastPath(op);
+  const Bitmap src = Noise(w, h, 5);
+  Bitmap dst = Noise(w, h, 6);
+  const std::uint8_t op = rop3::Index(rop);
+  const Rop3RowFn fast = Rop3FastPath(op);
   for (auto _ : st) {
     for (int y = 0; y < h; ++y) {
       const Rop3Row row{dst.row(y), src.row(y), nullptr, 0x3C5A96, w};
       if (Fast) fast(row);
-      else rop3General(op, row);
+      else Rop3General(op, row);
     }
     benchmark::ClobberMemory();
   }

@@ -8,10 +8,10 @@ namespace gfx::codecs {
 
 namespace {
 
-std::uint32_t u16(std::span<const std::uint8_t> d, std::size_t o) {
+std::uint32_t U16(std::span<const std::uint8_t> d, std::size_t o) {
   return d[o] | (d[o + 1] << 8);
 }
-std::uint32_t u32(std::span<const std::uint8_t> d, std::size_t o) {
+std::uint32_t U32(std::span<const std::uint8_t> d, std::size_t o) {
   return d[o] | (d[o + 1] << 8) | (d[o + 2] << 16) | (static_cast<std::uint32_t>(d[o + 3]) << 24);
 }
 
@@ -26,7 +26,7 @@ struct Channel {
     shift = std::countr_zero(m);
     bits = std::min(32 - shift, std::countr_one(m >> shift));
   }
-  [[nodiscard]] std::uint32_t read(std::uint32_t px) const {
+  [[nodiscard]] std::uint32_t Read(std::uint32_t px) const {
     if (!bits) return 0;
     const std::uint32_t v = (px & mask) >> shift;
     const std::uint32_t top = bits >= 32 ? 0xFFFFFFFFu : ((1u << bits) - 1);
@@ -40,25 +40,25 @@ enum Compression : std::uint32_t { kRgb = 0, kBitfields = 3, kAlphaBitfields = 6
 
 }  // namespace
 
-bool decodeBmp(std::span<const std::uint8_t> d, Bitmap& out, long long maxPixels) {
+bool DecodeBmp(std::span<const std::uint8_t> d, Bitmap& out, long long maxPixels) {
   if (d.size() < 18 || d[0] != 'B' || d[1] != 'M') return false;
-  const std::uint32_t pixelOffset = u32(d, 10);
-  const std::uint32_t hs = u32(d, 14);
+  const std::uint32_t pixelOffset = U32(d, 10);
+  const std::uint32_t hs = U32(d, 14);
   const bool core = hs == 12;
   if (!core && hs != 40 && hs != 52 && hs != 56 && hs != 64 && hs != 108 && hs != 124) return false;
   if (d.size() < 14 + static_cast<std::size_t>(hs)) return false;
   long long width, height;
   std::uint32_t bpp, compression = kRgb, colorsUsed = 0;
   if (core) {
-    width = u16(d, 18);
-    height = u16(d, 20);
-    bpp = u16(d, 24);
+    width = U16(d, 18);
+    height = U16(d, 20);
+    bpp = U16(d, 24);
   } else {
-    width = static_cast<std::int32_t>(u32(d, 18));
-    height = static_cast<std::int32_t>(u32(d, 22));
-    bpp = u16(d, 28);
-    compression = u32(d, 30);
-    colorsUsed = u32(d, 46);
+    width = static_cast<std::int32_t>(U32(d, 18));
+    height = static_cast<std::int32_t>(U32(d, 22));
+    bpp = U16(d, 28);
+    compression = U32(d, 30);
+    colorsUsed = U32(d, 46);
   }
   const bool topDown = height < 0;
   if (topDown) height = -height;
@@ -83,11 +83,11 @@ bool decodeBmp(std::span<const std::uint8_t> d, Bitmap& out, long long maxPixels
   }
   if (fields) {
     if (hs >= 52) {
-      for (int i = 0; i < 3; ++i) masks[i] = u32(d, 54 + 4 * i);
+      for (int i = 0; i < 3; ++i) masks[i] = U32(d, 54 + 4 * i);
     } else {
       const std::size_t n = compression == kAlphaBitfields ? 16 : 12;
       if (d.size() < pos + n) return false;
-      for (int i = 0; i < 3; ++i) masks[i] = u32(d, pos + 4 * i);
+      for (int i = 0; i < 3; ++i) masks[i] = U32(d, pos + 4 * i);
       pos += n;
     }
   }
@@ -110,7 +110,7 @@ bool decodeBmp(std::span<const std::uint8_t> d, Bitmap& out, long long maxPixels
   if (pos > d.size() || (d.size() - pos) / stride < static_cast<std::size_t>(height)) return false;
 
   Bitmap img;
-  if (!img.create(static_cast<int>(width), static_cast<int>(height))) return false;
+  if (!img.Create(static_cast<int>(width), static_cast<int>(height))) return false;
   const Channel r(masks[0]), g(masks[1]), b(masks[2]);
   const std::size_t paletteSize = palette.size();
   for (int y = 0; y < height; ++y) {
@@ -130,14 +130,14 @@ bool decodeBmp(std::span<const std::uint8_t> d, Bitmap& out, long long maxPixels
         }
         case 16: {
           const std::uint32_t v = src[2 * x] | (src[2 * x + 1] << 8);
-          p = (r.read(v) << 16) | (g.read(v) << 8) | b.read(v);
+          p = (r.Read(v) << 16) | (g.Read(v) << 8) | b.Read(v);
           break;
         }
         case 24: p = src[3 * x] | (src[3 * x + 1] << 8) | (src[3 * x + 2] << 16); break;
         case 32: {
           const std::uint32_t v = src[4 * x] | (src[4 * x + 1] << 8) | (src[4 * x + 2] << 16) |
                                   (static_cast<std::uint32_t>(src[4 * x + 3]) << 24);
-          p = (r.read(v) << 16) | (g.read(v) << 8) | b.read(v);
+          p = (r.Read(v) << 16) | (g.Read(v) << 8) | b.Read(v);
           break;
         }
       }
@@ -150,18 +150,18 @@ bool decodeBmp(std::span<const std::uint8_t> d, Bitmap& out, long long maxPixels
 
 namespace {
 
-void put16(std::vector<std::uint8_t>& v, std::uint32_t x) {
+void Put16(std::vector<std::uint8_t>& v, std::uint32_t x) {
   v.push_back(x & 0xFF);
   v.push_back((x >> 8) & 0xFF);
 }
-void put32(std::vector<std::uint8_t>& v, std::uint32_t x) {
-  put16(v, x & 0xFFFF);
-  put16(v, x >> 16);
+void Put32(std::vector<std::uint8_t>& v, std::uint32_t x) {
+  Put16(v, x & 0xFFFF);
+  Put16(v, x >> 16);
 }
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> encodeBmp(const Bitmap& bmp, BmpOptions o) {
+std::optional<std::vector<std::uint8_t>> EncodeBmp(const Bitmap& bmp, BmpOptions o) {
   const int bpp = o.bitsPerPixel;
   if (bmp.empty()) return std::nullopt;
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) return std::nullopt;
@@ -187,32 +187,32 @@ std::optional<std::vector<std::uint8_t>> encodeBmp(const Bitmap& bmp, BmpOptions
   v.reserve(total);
   v.push_back('B');
   v.push_back('M');
-  put32(v, static_cast<std::uint32_t>(total));
-  put32(v, 0);
-  put32(v, headers);
-  put32(v, 40);
-  put32(v, static_cast<std::uint32_t>(bmp.width()));
-  put32(v, static_cast<std::uint32_t>(bmp.height()));
-  put16(v, 1);
-  put16(v, static_cast<std::uint32_t>(bpp));
-  put32(v, fields ? kBitfields : kRgb);
-  put32(v, static_cast<std::uint32_t>(stride * bmp.height()));
-  put32(v, 3780);  // 96 dots per inch
-  put32(v, 3780);
-  put32(v, static_cast<std::uint32_t>(palette.size()));
-  put32(v, 0);
+  Put32(v, static_cast<std::uint32_t>(total));
+  Put32(v, 0);
+  Put32(v, headers);
+  Put32(v, 40);
+  Put32(v, static_cast<std::uint32_t>(bmp.width()));
+  Put32(v, static_cast<std::uint32_t>(bmp.height()));
+  Put16(v, 1);
+  Put16(v, static_cast<std::uint32_t>(bpp));
+  Put32(v, fields ? kBitfields : kRgb);
+  Put32(v, static_cast<std::uint32_t>(stride * bmp.height()));
+  Put32(v, 3780);  // 96 dots per inch
+  Put32(v, 3780);
+  Put32(v, static_cast<std::uint32_t>(palette.size()));
+  Put32(v, 0);
   if (fields) {
     if (bpp == 16) {
-      put32(v, 0xF800);
-      put32(v, 0x07E0);
-      put32(v, 0x001F);
+      Put32(v, 0xF800);
+      Put32(v, 0x07E0);
+      Put32(v, 0x001F);
     } else {
-      put32(v, 0x00FF0000);
-      put32(v, 0x0000FF00);
-      put32(v, 0x000000FF);
+      Put32(v, 0x00FF0000);
+      Put32(v, 0x0000FF00);
+      Put32(v, 0x000000FF);
     }
   }
-  for (Pixel p : palette) put32(v, p);
+  for (Pixel p : palette) Put32(v, p);
   std::vector<std::uint8_t> row(stride);
   for (int y = bmp.height() - 1; y >= 0; --y) {
     std::fill(row.begin(), row.end(), 0);

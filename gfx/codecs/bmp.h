@@ -13,7 +13,7 @@ namespace gfx::codecs {
 // Reads 1, 4 and 8 bits with palettes, 16 and 32 bits plain or with bit fields,
 // and 24 bits; core, info and V2..V5 headers; bottom-up and top-down. Anything
 // damaged, truncated, compressed or too large fails cleanly and leaves out alone.
-[[nodiscard]] bool decodeBmp(std::span<const std::uint8_t> data, Bitmap& out,
+[[nodiscard]] bool DecodeBmp(std::span<const std::uint8_t> data, Bitmap& out,
                              long long maxPixels = Bitmap::kMaxPixels);
 
 struct BmpOptions {
@@ -23,7 +23,7 @@ struct BmpOptions {
   bool bitfields = false;
 };
 
-[[nodiscard]] std::optional<std::vector<std::uint8_t>> encodeBmp(const Bitmap& b,
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> EncodeBmp(const Bitmap& b,
                                                                  BmpOptions options = {});
 
 }  // namespace gfx::codecs::codecs

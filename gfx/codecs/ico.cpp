@@ -5,46 +5,46 @@
 namespace gfx::codecs {
 namespace {
 
-void put16(std::vector<std::uint8_t>& o, unsigned v) {
+void Put16(std::vector<std::uint8_t>& o, unsigned v) {
   o.push_back(static_cast<std::uint8_t>(v));
   o.push_back(static_cast<std::uint8_t>(v >> 8));
 }
-void put32(std::vector<std::uint8_t>& o, std::uint32_t v) {
-  put16(o, v & 0xFFFF);
-  put16(o, v >> 16);
+void Put32(std::vector<std::uint8_t>& o, std::uint32_t v) {
+  Put16(o, v & 0xFFFF);
+  Put16(o, v >> 16);
 }
-std::uint32_t get16(std::span<const std::uint8_t> d, std::size_t at) {
+std::uint32_t Get16(std::span<const std::uint8_t> d, std::size_t at) {
   return static_cast<std::uint32_t>(d[at] | (d[at + 1] << 8));
 }
-std::uint32_t get32(std::span<const std::uint8_t> d, std::size_t at) {
-  return get16(d, at) | (get16(d, at + 2) << 16);
+std::uint32_t Get32(std::span<const std::uint8_t> d, std::size_t at) {
+  return Get16(d, at) | (Get16(d, at + 2) << 16);
 }
 
 // The AND mask rows are padded to whole 32-bit words.
-std::size_t maskStride(int width) { return static_cast<std::size_t>((width + 31) / 32) * 4; }
+std::size_t MaskStride(int width) { return static_cast<std::size_t>((width + 31) / 32) * 4; }
 
-std::vector<std::uint8_t> encodeFrame(const IconFrame& f) {
+std::vector<std::uint8_t> EncodeFrame(const IconFrame& f) {
   const int w = f.image.width(), h = f.image.height();
   std::vector<std::uint8_t> o;
-  put32(o, 40);
-  put32(o, static_cast<std::uint32_t>(w));
-  put32(o, static_cast<std::uint32_t>(h * 2));  // colour rows and mask rows
-  put16(o, 1);
-  put16(o, 32);
-  put32(o, 0);
-  put32(o, 0);
-  put32(o, 0);
-  put32(o, 0);
-  put32(o, 0);
-  put32(o, 0);
+  Put32(o, 40);
+  Put32(o, static_cast<std::uint32_t>(w));
+  Put32(o, static_cast<std::uint32_t>(h * 2));  // colour rows and mask rows
+  Put16(o, 1);
+  Put16(o, 32);
+  Put32(o, 0);
+  Put32(o, 0);
+  Put32(o, 0);
+  Put32(o, 0);
+  Put32(o, 0);
+  Put32(o, 0);
   for (int y = h - 1; y >= 0; --y)
     for (int x = 0; x < w; ++x) {
       std::size_t i = static_cast<std::size_t>(y) * w + x;
       std::uint8_t a = i < f.alpha.size() ? f.alpha[i] : 255;
       Pixel p = f.image.row(y)[x];
-      put32(o, (p & kRgbMask) | (static_cast<std::uint32_t>(a) << 24));
+      Put32(o, (p & kRgbMask) | (static_cast<std::uint32_t>(a) << 24));
     }
-  const std::size_t stride = maskStride(w);
+  const std::size_t stride = MaskStride(w);
   for (int y = h - 1; y >= 0; --y) {
     std::vector<std::uint8_t> row(stride, 0);
     for (int x = 0; x < w; ++x) {
@@ -57,20 +57,20 @@ std::vector<std::uint8_t> encodeFrame(const IconFrame& f) {
   return o;
 }
 
-bool decodeFrame(std::span<const std::uint8_t> d, IconFrame& out) {
-  if (d.size() < 40 || get32(d, 0) < 40) return false;
-  const std::size_t header = get32(d, 0);
-  const auto w = static_cast<std::int32_t>(get32(d, 4));
-  const auto h2 = static_cast<std::int32_t>(get32(d, 8));
-  const unsigned bits = get16(d, 14);
-  if (get32(d, 16) != 0) return false;  // compressed
+bool DecodeFrame(std::span<const std::uint8_t> d, IconFrame& out) {
+  if (d.size() < 40 || Get32(d, 0) < 40) return false;
+  const std::size_t header = Get32(d, 0);
+  const auto w = static_cast<std::int32_t>(Get32(d, 4));
+  const auto h2 = static_cast<std::int32_t>(Get32(d, 8));
+  const unsigned bits = Get16(d, 14);
+  if (Get32(d, 16) != 0) return false;  // compressed
   if (w <= 0 || w > 256 || h2 <= 0 || h2 > 512 || h2 % 2 || (bits != 32 && bits != 24)) return false;
   const int h = h2 / 2;
   const std::size_t colorStride = ((static_cast<std::size_t>(w) * bits + 31) / 32) * 4;
-  const std::size_t mStride = maskStride(w);
+  const std::size_t mStride = MaskStride(w);
   const std::size_t need = header + colorStride * h + mStride * h;
   if (header > d.size() || need > d.size()) return false;
-  if (!out.image.create(w, h)) return false;
+  if (!out.image.Create(w, h)) return false;
   out.alpha.assign(static_cast<std::size_t>(w) * h, 255);
   bool anyAlpha = false;
   for (int y = 0; y < h; ++y) {
@@ -101,13 +101,13 @@ bool decodeFrame(std::span<const std::uint8_t> d, IconFrame& out) {
 
 }  // namespace
 
-std::vector<std::uint8_t> encodeIconFile(std::span<const IconFrame> frames, bool cursor) {
+std::vector<std::uint8_t> EncodeIconFile(std::span<const IconFrame> frames, bool cursor) {
   std::vector<std::vector<std::uint8_t>> images;
-  for (const auto& f : frames) images.push_back(encodeFrame(f));
+  for (const auto& f : frames) images.push_back(EncodeFrame(f));
   std::vector<std::uint8_t> o;
-  put16(o, 0);
-  put16(o, cursor ? 2 : 1);
-  put16(o, static_cast<unsigned>(frames.size()));
+  Put16(o, 0);
+  Put16(o, cursor ? 2 : 1);
+  Put16(o, static_cast<unsigned>(frames.size()));
   std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(frames.size());
   for (std::size_t i = 0; i < frames.size(); ++i) {
     const auto& f = frames[i];
@@ -115,29 +115,29 @@ std::vector<std::uint8_t> encodeIconFile(std::span<const IconFrame> frames, bool
     o.push_back(static_cast<std::uint8_t>(f.image.height() >= 256 ? 0 : f.image.height()));
     o.push_back(0);
     o.push_back(0);
-    put16(o, cursor ? static_cast<unsigned>(f.hotspot.x) : 1);
-    put16(o, cursor ? static_cast<unsigned>(f.hotspot.y) : 32);
-    put32(o, static_cast<std::uint32_t>(images[i].size()));
-    put32(o, offset);
+    Put16(o, cursor ? static_cast<unsigned>(f.hotspot.x) : 1);
+    Put16(o, cursor ? static_cast<unsigned>(f.hotspot.y) : 32);
+    Put32(o, static_cast<std::uint32_t>(images[i].size()));
+    Put32(o, offset);
     offset += static_cast<std::uint32_t>(images[i].size());
   }
   for (const auto& img : images) o.insert(o.end(), img.begin(), img.end());
   return o;
 }
 
-std::optional<std::vector<IconFrame>> decodeIconFile(std::span<const std::uint8_t> data,
+std::optional<std::vector<IconFrame>> DecodeIconFile(std::span<const std::uint8_t> data,
                                                      bool* isCursor) {
-  if (data.size() < 6 || get16(data, 0) != 0) return std::nullopt;
-  const std::uint32_t type = get16(data, 2), count = get16(data, 4);
+  if (data.size() < 6 || Get16(data, 0) != 0) return std::nullopt;
+  const std::uint32_t type = Get16(data, 2), count = Get16(data, 4);
   if ((type != 1 && type != 2) || count == 0 || 6 + 16ULL * count > data.size()) return std::nullopt;
   std::vector<IconFrame> frames;
   for (std::uint32_t i = 0; i < count; ++i) {
     const std::size_t e = 6 + 16 * static_cast<std::size_t>(i);
-    const std::uint32_t size = get32(data, e + 8), offset = get32(data, e + 12);
+    const std::uint32_t size = Get32(data, e + 8), offset = Get32(data, e + 12);
     if (offset > data.size() || size > data.size() - offset) return std::nullopt;
     IconFrame f;
-    if (!decodeFrame(data.subspan(offset, size), f)) return std::nullopt;
-    if (type == 2) f.hotspot = {static_cast<int>(get16(data, e + 4)), static_cast<int>(get16(data, e + 6))};
+    if (!DecodeFrame(data.subspan(offset, size), f)) return std::nullopt;
+    if (type == 2) f.hotspot = {static_cast<int>(Get16(data, e + 4)), static_cast<int>(Get16(data, e + 6))};
     frames.push_back(std::move(f));
   }
   if (isCursor) *isCursor = type == 2;

@@ -22,13 +22,13 @@ struct IconFrame {
 
 // Writes 32-bit frames with an AND mask (opaque where alpha is at least 128),
 // which every Windows since XP and Wine show with their alpha.
-[[nodiscard]] std::vector<std::uint8_t> encodeIconFile(std::span<const IconFrame> frames,
+[[nodiscard]] std::vector<std::uint8_t> EncodeIconFile(std::span<const IconFrame> frames,
                                                        bool cursor);
 
 // Reads 32-bit and 24-bit frames with their AND masks (a 24-bit frame takes its
 // alpha from the mask). A damaged file, or one with frames of other depths or
 // PNG frames, gives nothing.
-[[nodiscard]] std::optional<std::vector<IconFrame>> decodeIconFile(
+[[nodiscard]] std::optional<std::vector<IconFrame>> DecodeIconFile(
     std::span<const std::uint8_t> data, bool* isCursor = nullptr);
 
 }  // namespace gfx::codecs::codecs

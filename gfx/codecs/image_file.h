@@ -12,13 +12,13 @@
 namespace gfx::codecs {
 
 // Paths are UTF-8.
-[[nodiscard]] std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path);
-[[nodiscard]] bool writeFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path);
+[[nodiscard]] bool WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
-[[nodiscard]] bool readBmpFile(const std::string& path, Bitmap& out);
-[[nodiscard]] bool writeBmpFile(const std::string& path, const Bitmap& b, BmpOptions options = {});
-[[nodiscard]] bool readJpegFile(const std::string& path, Bitmap& out);
-[[nodiscard]] bool writeJpegFile(const std::string& path, const Bitmap& b, int quality = 80);
-[[nodiscard]] bool writePngFile(const std::string& path, const Bitmap& b);
+[[nodiscard]] bool ReadBmpFile(const std::string& path, Bitmap& out);
+[[nodiscard]] bool WriteBmpFile(const std::string& path, const Bitmap& b, BmpOptions options = {});
+[[nodiscard]] bool ReadJpegFile(const std::string& path, Bitmap& out);
+[[nodiscard]] bool WriteJpegFile(const std::string& path, const Bitmap& b, int quality = 80);
+[[nodiscard]] bool WritePngFile(const std::string& path, const Bitmap& b);
 
 }  // namespace gfx::codecs::codecs

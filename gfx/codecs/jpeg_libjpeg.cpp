@@ -22,27 +22,27 @@ struct ErrorJump {
   bool truncated;
 };
 
-void onError(j_common_ptr cinfo) {
+void OnError(j_common_ptr cinfo) {
   std::longjmp(reinterpret_cast<ErrorJump*>(cinfo->err)->jump, 1);
 }
 // Corrupt-data warnings are tolerated (pictures from cameras and the web often
 // carry them), but a stream that simply ends early is a damaged file.
-void onEmit(j_common_ptr cinfo, int level) {
+void OnEmit(j_common_ptr cinfo, int level) {
   if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
     reinterpret_cast<ErrorJump*>(cinfo->err)->truncated = true;
 }
-void onMessage(j_common_ptr) {}
+void OnMessage(j_common_ptr) {}
 
 // Decodes into pixels allocated by the caller once the header is known.
 // Returns false on any error; `image` is then in an unspecified state.
-bool decodeInto(std::span<const std::uint8_t> data, Bitmap& image, std::vector<std::uint8_t>& cmyk,
+bool DecodeInto(std::span<const std::uint8_t> data, Bitmap& image, std::vector<std::uint8_t>& cmyk,
                 long long maxPixels) {
   jpeg_decompress_struct cinfo;
   ErrorJump err;
   cinfo.err = jpeg_std_error(&err.mgr);
-  err.mgr.error_exit = onError;
-  err.mgr.output_message = onMessage;
-  err.mgr.emit_message = onEmit;
+  err.mgr.error_exit = OnError;
+  err.mgr.output_message = OnMessage;
+  err.mgr.emit_message = OnEmit;
   err.truncated = false;
   JSAMPROW rowPtr[1];
   if (setjmp(err.jump)) {
@@ -59,7 +59,7 @@ bool decodeInto(std::span<const std::uint8_t> data, Bitmap& image, std::vector<s
   cinfo.out_color_space = isCmyk ? JCS_CMYK : JCS_EXT_BGRX;
   const long long w = cinfo.image_width, h = cinfo.image_height;
   if (w <= 0 || h <= 0 || w > Bitmap::kMaxDimension || h > Bitmap::kMaxDimension || w * h > maxPixels ||
-      !image.create(static_cast<int>(w), static_cast<int>(h))) {
+      !image.Create(static_cast<int>(w), static_cast<int>(h))) {
     jpeg_destroy_decompress(&cinfo);
     return false;
   }
@@ -87,12 +87,12 @@ bool decodeInto(std::span<const std::uint8_t> data, Bitmap& image, std::vector<s
   return !err.truncated;
 }
 
-bool encodeInto(const Bitmap& b, int quality, unsigned char** buffer, unsigned long* size) {
+bool EncodeInto(const Bitmap& b, int quality, unsigned char** buffer, unsigned long* size) {
   jpeg_compress_struct cinfo;
   ErrorJump err;
   cinfo.err = jpeg_std_error(&err.mgr);
-  err.mgr.error_exit = onError;
-  err.mgr.output_message = onMessage;
+  err.mgr.error_exit = OnError;
+  err.mgr.output_message = OnMessage;
   JSAMPROW rowPtr[1];
   if (setjmp(err.jump)) {
     jpeg_destroy_compress(&cinfo);
@@ -118,20 +118,20 @@ bool encodeInto(const Bitmap& b, int quality, unsigned char** buffer, unsigned l
 
 }  // namespace
 
-bool decodeJpeg(std::span<const std::uint8_t> data, Bitmap& out, long long maxPixels) {
+bool DecodeJpeg(std::span<const std::uint8_t> data, Bitmap& out, long long maxPixels) {
   if (data.size() < 4 || data[0] != 0xFF || data[1] != 0xD8) return false;
   Bitmap image;
   std::vector<std::uint8_t> cmykRow;
-  if (!decodeInto(data, image, cmykRow, maxPixels)) return false;
+  if (!DecodeInto(data, image, cmykRow, maxPixels)) return false;
   out = std::move(image);
   return true;
 }
 
-std::optional<std::vector<std::uint8_t>> encodeJpeg(const Bitmap& b, int quality) {
+std::optional<std::vector<std::uint8_t>> EncodeJpeg(const Bitmap& b, int quality) {
   if (b.empty()) return std::nullopt;
   unsigned char* buffer = nullptr;
   unsigned long size = 0;
-  const bool ok = encodeInto(b, std::clamp(quality, 1, 100), &buffer, &size);
+  const bool ok = EncodeInto(b, std::clamp(quality, 1, 100), &buffer, &size);
   std::optional<std::vector<std::uint8_t>> out;
   if (ok && buffer) out.emplace(buffer, buffer + size);
   std::free(buffer);

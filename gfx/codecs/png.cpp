@@ -7,7 +7,7 @@ namespace gfx::codecs {
 
 namespace {
 
-std::uint32_t crc32(const std::uint8_t* p, std::size_t n, std::uint32_t crc = 0) {
+std::uint32_t Crc32(const std::uint8_t* p, std::size_t n, std::uint32_t crc = 0) {
   static const std::array<std::uint32_t, 256> table = [] {
     std::array<std::uint32_t, 256> t{};
     for (std::uint32_t i = 0; i < 256; ++i) {
@@ -22,28 +22,28 @@ std::uint32_t crc32(const std::uint8_t* p, std::size_t n, std::uint32_t crc = 0)
   return ~crc;
 }
 
-void put32(std::vector<std::uint8_t>& v, std::uint32_t x) {
+void Put32(std::vector<std::uint8_t>& v, std::uint32_t x) {
   for (int s = 24; s >= 0; s -= 8) v.push_back(static_cast<std::uint8_t>(x >> s));
 }
 
-void chunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
-  put32(out, static_cast<std::uint32_t>(data.size()));
+void Chunk(std::vector<std::uint8_t>& out, const char* type, const std::vector<std::uint8_t>& data) {
+  Put32(out, static_cast<std::uint32_t>(data.size()));
   const std::size_t start = out.size();
   out.insert(out.end(), type, type + 4);
   out.insert(out.end(), data.begin(), data.end());
-  put32(out, crc32(out.data() + start, out.size() - start));
+  Put32(out, Crc32(out.data() + start, out.size() - start));
 }
 
 }  // namespace
 
-std::vector<std::uint8_t> encodePng(const Bitmap& b) {
+std::vector<std::uint8_t> EncodePng(const Bitmap& b) {
   std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   const int w = b.empty() ? 1 : b.width(), h = b.empty() ? 1 : b.height();
   std::vector<std::uint8_t> ihdr;
-  put32(ihdr, static_cast<std::uint32_t>(w));
-  put32(ihdr, static_cast<std::uint32_t>(h));
+  Put32(ihdr, static_cast<std::uint32_t>(w));
+  Put32(ihdr, static_cast<std::uint32_t>(h));
   ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter, no interlace
-  chunk(out, "IHDR", ihdr);
+  Chunk(out, "IHDR", ihdr);
 
   // Scanlines (filter byte 0 + RGB), wrapped in stored deflate blocks.
   std::vector<std::uint8_t> raw;
@@ -75,9 +75,9 @@ std::vector<std::uint8_t> encodePng(const Bitmap& b) {
     a = (a + c) % 65521;
     s = (s + a) % 65521;
   }
-  put32(z, (s << 16) | a);
-  chunk(out, "IDAT", z);
-  chunk(out, "IEND", {});
+  Put32(z, (s << 16) | a);
+  Chunk(out, "IDAT", z);
+  Chunk(out, "IEND", {});
   return out;
 }
 

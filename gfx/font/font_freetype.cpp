@@ -21,7 +21,7 @@ namespace {
 
 // Faces the system asks for by their Windows names, pinned to metric-compatible
 // faces so text measures the same as on the platform.
-std::string resolveFamily(const std::string& face) {
+std::string ResolveFamily(const std::string& face) {
   std::string key = base::LowerCase(face);
   static const std::pair<const char*, const char*> kAliases[] = {
       {"arial", "Liberation Sans"},           {"helvetica", "Liberation Sans"},
@@ -66,7 +66,7 @@ class FreeTypeFace final : public FontFace {
     m_.internalLeading = std::max(0, m_.height - px_);
     underPos_ = static_cast<int>(std::lround(-face_->underline_position * px_ / upem));
     underSize_ = std::max(1, static_cast<int>(std::lround(face_->underline_thickness * px_ / upem)));
-    m_.averageCharWidth = glyph(U'x').advance;
+    m_.averageCharWidth = GlyphOf(U'x').advance;
     m_.maxCharWidth = static_cast<int>((face_->size->metrics.max_advance + 63) >> 6);
   }
   ~FreeTypeFace() override { FT_Done_Face(face_); }
@@ -74,22 +74,22 @@ class FreeTypeFace final : public FontFace {
   std::string family() const override { return face_->family_name ? face_->family_name : ""; }
   const FontMetrics& metrics() const override { return m_; }
 
-  Size textExtent(std::string_view utf8) const override {
+  Size TextExtent(std::string_view utf8) const override {
     int w = 0;
-    for (char32_t ch : decodeUtf8(utf8)) w += glyph(ch).advance;
+    for (char32_t ch : DecodeUtf8(utf8)) w += GlyphOf(ch).advance;
     return {w, m_.height};
   }
 
   AbcWidth abcWidth(char32_t ch) const override {
-    const Glyph& g = glyph(ch);
+    const Glyph& g = GlyphOf(ch);
     return {g.left, g.width, g.advance - g.left - g.width};
   }
 
-  TextMask render(std::string_view utf8) const override {
-    const std::u32string text = decodeUtf8(utf8);
+  TextMask Render(std::string_view utf8) const override {
+    const std::u32string text = DecodeUtf8(utf8);
     int pen = 0, minX = 0, maxX = 0;
     for (char32_t ch : text) {
-      const Glyph& g = glyph(ch);
+      const Glyph& g = GlyphOf(ch);
       if (g.width > 0) {
         minX = std::min(minX, pen + g.left);
         maxX = std::max(maxX, pen + g.left + g.width);
@@ -106,7 +106,7 @@ class FreeTypeFace final : public FontFace {
     m.coverage.assign(static_cast<std::size_t>(m.width) * m.height, 0);
     pen = 0;
     for (char32_t ch : text) {
-      const Glyph& g = glyph(ch);
+      const Glyph& g = GlyphOf(ch);
       const int gx = pen + g.left - minX, gy = m_.ascent - g.top;
       for (int y = 0; y < g.height; ++y) {
         const int ty = gy + y;
@@ -128,7 +128,7 @@ class FreeTypeFace final : public FontFace {
   }
 
  private:
-  const Glyph& glyph(char32_t ch) const {
+  const Glyph& GlyphOf(char32_t ch) const {
     auto it = glyphs_.find(ch);
     if (it != glyphs_.end()) return it->second;
     Glyph g;
@@ -180,20 +180,20 @@ class FreeTypeService final : public FontService {
 
   int dpi() const override { return dpi_; }
 
-  std::shared_ptr<const FontFace> open(const Font& f) override {
+  std::shared_ptr<const FontFace> Open(const Font& f) override {
     if (!lib_) return nullptr;
-    const int px = fontPixelSize(f, dpi_);
+    const int px = FontPixelSize(f, dpi_);
     auto key = std::make_tuple(f.face, px, f.bold, f.italic, f.underline, f.strikeout,
                                static_cast<int>(f.quality));
     if (auto it = cache_.find(key); it != cache_.end()) return it->second;
-    std::shared_ptr<const FontFace> face = load(resolveFamily(f.face), px, f);
-    if (!face) face = load("sans-serif", px, f);
+    std::shared_ptr<const FontFace> face = Load(ResolveFamily(f.face), px, f);
+    if (!face) face = Load("sans-serif", px, f);
     if (face) cache_[key] = face;
     return face;
   }
 
  private:
-  std::shared_ptr<const FontFace> load(const std::string& family, int px, const Font& f) {
+  std::shared_ptr<const FontFace> Load(const std::string& family, int px, const Font& f) {
     FcPattern* pat = FcPatternCreate();
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcPatternAddInteger(pat, FC_WEIGHT, f.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
@@ -231,7 +231,7 @@ class FreeTypeService final : public FontService {
 
 }  // namespace
 
-std::unique_ptr<FontService> createFontService(int dpi) {
+std::unique_ptr<FontService> CreateFontService(int dpi) {
   return std::make_unique<FreeTypeService>(dpi);
 }
 

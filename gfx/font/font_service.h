@@ -9,6 +9,6 @@
 namespace gfx::font {
 
 // dpi converts point sizes to pixels.
-[[nodiscard]] std::unique_ptr<FontService> createFontService(int dpi = 96);
+[[nodiscard]] std::unique_ptr<FontService> CreateFontService(int dpi = 96);
 
 }  // namespace gfx::font

@@ -12,14 +12,14 @@ namespace gfx::testing {
 
 namespace {
 
-int channelDiff(Pixel a, Pixel b) {
+int ChannelDiff(Pixel a, Pixel b) {
   int d = 0;
   for (int s = 0; s < 24; s += 8)
     d = std::max(d, std::abs(static_cast<int>((a >> s) & 0xFF) - static_cast<int>((b >> s) & 0xFF)));
   return d;
 }
 
-std::string safeName(const std::string& name) {
+std::string SafeName(const std::string& name) {
   std::string out;
   for (char c : name) out.push_back(std::isalnum(static_cast<unsigned char>(c)) || c == '-' ? c : '_');
   return out.empty() ? "bitmap" : out;
@@ -27,7 +27,7 @@ std::string safeName(const std::string& name) {
 
 }  // namespace
 
-CompareResult compareBitmaps(const Bitmap& actual, const Bitmap& expected, const std::string& name,
+CompareResult CompareBitmaps(const Bitmap& actual, const Bitmap& expected, const std::string& name,
                              int tolerance) {
   CompareResult r;
   const int w = std::max(actual.width(), expected.width());
@@ -39,7 +39,7 @@ CompareResult compareBitmaps(const Bitmap& actual, const Bitmap& expected, const
       const bool inA = x < actual.width() && y < actual.height();
       const bool inE = x < expected.width() && y < expected.height();
       const bool bad = !(inA && inE) ||
-                       channelDiff(actual.row(y)[x], expected.row(y)[x]) > tolerance;
+                       ChannelDiff(actual.row(y)[x], expected.row(y)[x]) > tolerance;
       if (!bad) continue;
       if (r.differing++ == 0) r.firstDiff = {x, y};
       diff.setPixel(x, y, 0x0000FF);
@@ -51,10 +51,10 @@ CompareResult compareBitmaps(const Bitmap& actual, const Bitmap& expected, const
   const std::filesystem::path dir = env && *env ? env : "test-output";
   std::error_code ec;
   std::filesystem::create_directories(dir, ec);
-  const std::string base = (dir / safeName(name)).string();
-  const bool written = codecs::writePngFile(base + ".actual.png", actual) &&
-                       codecs::writePngFile(base + ".expected.png", expected) &&
-                       codecs::writePngFile(base + ".diff.png", diff);
+  const std::string base = (dir / SafeName(name)).string();
+  const bool written = codecs::WritePngFile(base + ".actual.png", actual) &&
+                       codecs::WritePngFile(base + ".expected.png", expected) &&
+                       codecs::WritePngFile(base + ".diff.png", diff);
   r.message = name + ": " + std::to_string(r.differing) + " pixel(s) differ";
   if (!sameSize)
     r.message += " (size " + std::to_string(actual.width()) + "x" + std::to_string(actual.height()) +
@@ -66,7 +66,7 @@ CompareResult compareBitmaps(const Bitmap& actual, const Bitmap& expected, const
   return r;
 }
 
-Bitmap bitmapFromText(std::initializer_list<const char*> rows, std::initializer_list<Legend> legend) {
+Bitmap BitmapFromText(std::initializer_list<const char*> rows, std::initializer_list<Legend> legend) {
   int w = 0;
   for (const char* row : rows) w = std::max(w, static_cast<int>(std::string_view(row).size()));
   Bitmap b(w, static_cast<int>(rows.size()));
@@ -81,7 +81,7 @@ Bitmap bitmapFromText(std::initializer_list<const char*> rows, std::initializer_
   return b;
 }
 
-std::string bitmapToText(const Bitmap& b, std::initializer_list<Legend> legend) {
+std::string BitmapToText(const Bitmap& b, std::initializer_list<Legend> legend) {
   std::string out;
   for (int y = 0; y < b.height(); ++y) {
     for (int x = 0; x < b.width(); ++x) {

@@ -18,7 +18,7 @@ struct CompareResult {
 // tolerance: the largest per-channel difference still counted as equal.
 // Dumps go to $VELMORA_TEST_OUTPUT (default: "test-output" in the working
 // folder) as name.actual.png, name.expected.png and name.diff.png.
-[[nodiscard]] CompareResult compareBitmaps(const Bitmap& actual, const Bitmap& expected,
+[[nodiscard]] CompareResult CompareBitmaps(const Bitmap& actual, const Bitmap& expected,
                                            const std::string& name, int tolerance = 0);
 
 // A bitmap from rows of characters, for tiny expected pictures in tests: each
@@ -27,9 +27,9 @@ struct Legend {
   char symbol;
   Color color;
 };
-[[nodiscard]] Bitmap bitmapFromText(std::initializer_list<const char*> rows,
+[[nodiscard]] Bitmap BitmapFromText(std::initializer_list<const char*> rows,
                                     std::initializer_list<Legend> legend);
 // The reverse, for readable failure messages.
-[[nodiscard]] std::string bitmapToText(const Bitmap& b, std::initializer_list<Legend> legend);
+[[nodiscard]] std::string BitmapToText(const Bitmap& b, std::initializer_list<Legend> legend);
 
 }  // namespace gfx::testing

@@ -6,45 +6,45 @@
 namespace gfx {
 namespace {
 
-using test::randomBitmap;
+using test::RandomBitmap;
 constexpr Color kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0x0000FF, kYellow = 0x00FFFF;
 
 TEST(BitBlt, CopiesClipsAtEveryEdgeAndIgnoresEmptySizes) {
-  const Bitmap src = randomBitmap(8, 6, 1);
+  const Bitmap src = RandomBitmap(8, 6, 1);
   Bitmap b(10, 10, kWhite);
   Canvas c(b);
-  EXPECT_TRUE(c.bitBlt(-3, 7, 8, 6, &src, 0, 0, rop3::kSrcCopy));
+  EXPECT_TRUE(c.BitBlt(-3, 7, 8, 6, &src, 0, 0, rop3::kSrcCopy));
   for (int y = 0; y < 10; ++y)
     for (int x = 0; x < 10; ++x) {
       const bool in = x < 5 && y >= 7;
       EXPECT_EQ(b.pixel(x, y), in ? src.pixel(x + 3, y - 7) : kWhite) << x << "," << y;
     }
   const Bitmap before = b;
-  EXPECT_TRUE(c.bitBlt(2, 2, 0, 5, &src, 0, 0, rop3::kSrcCopy));
-  EXPECT_TRUE(c.bitBlt(2, 2, 5, -5, &src, 0, 0, rop3::kSrcCopy));
-  EXPECT_TRUE(c.bitBlt(2000000000, 2000000000, 2000000000, 5, &src, 0, 0, rop3::kSrcCopy));
+  EXPECT_TRUE(c.BitBlt(2, 2, 0, 5, &src, 0, 0, rop3::kSrcCopy));
+  EXPECT_TRUE(c.BitBlt(2, 2, 5, -5, &src, 0, 0, rop3::kSrcCopy));
+  EXPECT_TRUE(c.BitBlt(2000000000, 2000000000, 2000000000, 5, &src, 0, 0, rop3::kSrcCopy));
   // A source rectangle beyond the source bitmap copies only what exists.
-  EXPECT_TRUE(c.bitBlt(0, 0, 4, 4, &src, 6, -2, rop3::kSrcCopy));
+  EXPECT_TRUE(c.BitBlt(0, 0, 4, 4, &src, 6, -2, rop3::kSrcCopy));
   EXPECT_EQ(b.pixel(0, 2), src.pixel(6, 0));
   EXPECT_EQ(b.pixel(2, 2), before.pixel(2, 2));
   EXPECT_EQ(b.pixel(0, 0), before.pixel(0, 0));
-  EXPECT_FALSE(c.bitBlt(0, 0, 4, 4, nullptr, 0, 0, rop3::kSrcCopy));
-  EXPECT_TRUE(c.bitBlt(0, 0, 4, 4, nullptr, 0, 0, rop3::kDstInvert));
+  EXPECT_FALSE(c.BitBlt(0, 0, 4, 4, nullptr, 0, 0, rop3::kSrcCopy));
+  EXPECT_TRUE(c.BitBlt(0, 0, 4, 4, nullptr, 0, 0, rop3::kDstInvert));
 }
 
 // Scrolling within one bitmap, in all four directions, with plain copy and
 // with an operation that takes the slow row path.
 TEST(BitBlt, OverlappingCopyWithinOneBitmapReadsTheOriginalPixels) {
-  const Bitmap base = randomBitmap(16, 12, 5);
+  const Bitmap base = RandomBitmap(16, 12, 5);
   for (auto [dx, dy] : {std::pair{3, 2}, {-3, -2}, {4, 0}, {0, -5}, {-2, 3}}) {
     for (std::uint32_t rop : {rop3::kSrcCopy, rop3::kSrcInvert}) {
       Bitmap b = base;
       Canvas c(b);
-      c.bitBlt(2 + dx, 2 + dy, 10, 7, &b, 2, 2, rop);
+      c.BitBlt(2 + dx, 2 + dy, 10, 7, &b, 2, 2, rop);
       Bitmap expected = base;
       Canvas e(expected);
-      e.bitBlt(2 + dx, 2 + dy, 10, 7, &base, 2, 2, rop);
-      EXPECT_TRUE(test::samePicture(b, expected, "overlap")) << dx << "," << dy << " rop " << std::hex << rop;
+      e.BitBlt(2 + dx, 2 + dy, 10, 7, &base, 2, 2, rop);
+      EXPECT_TRUE(test::SamePicture(b, expected, "overlap")) << dx << "," << dy << " rop " << std::hex << rop;
     }
   }
 }
@@ -66,8 +66,8 @@ TEST(BitBlt, TheRasterOperationsTheToolsUse) {
     Bitmap b(3, 3);
     b.row(1)[1] = kD;
     Canvas c(b);
-    c.setBrush(Brush::solid(toColor(kP)));
-    c.bitBlt(1, 1, 1, 1, &src, 1, 1, k.rop);
+    c.setBrush(Brush::Solid(ToColor(kP)));
+    c.BitBlt(1, 1, 1, 1, &src, 1, 1, k.rop);
     EXPECT_EQ(b.row(1)[1], k.want) << std::hex << k.rop;
     EXPECT_EQ(b.row(0)[0], 0u);
   }
@@ -85,7 +85,7 @@ TEST(Pattern, BitsTakeTextAndBackgroundColoursAlignedToTheBrushOrigin) {
     c.setBackgroundColor(kYellow);
     c.setBrushOrigin(origin);
     c.setBrush(Brush::pattern(corner));
-    c.patBlt(1, 2, 17, 15, rop3::kPatCopy);
+    c.PatBlt(1, 2, 17, 15, rop3::kPatCopy);
     for (int y = 2; y < 17; ++y)
       for (int x = 1; x < 18; ++x) {
         const bool zero = ((x - origin.x) & 7) == 0 && ((y - origin.y) & 7) == 0;
@@ -98,7 +98,7 @@ TEST(Pattern, BitsTakeTextAndBackgroundColoursAlignedToTheBrushOrigin) {
     cs.setBackgroundColor(kYellow);
     cs.setBrushOrigin(origin);
     cs.setBrush(Brush::pattern(checker));
-    cs.fillRect({0, 0, 20, 20}, cs.brush());
+    cs.FillRect({0, 0, 20, 20}, cs.brush());
     for (int y = 0; y < 20; ++y)
       for (int x = 0; x < 20; ++x)
         EXPECT_EQ(s.pixel(x, y), ((x - origin.x + y - origin.y) & 1) ? kRed : kYellow);
@@ -112,8 +112,8 @@ TEST(Pattern, HatchBackgroundIsLeftAloneInTransparentMode) {
     c.setBackgroundMode(mode);
     c.setBackgroundColor(kYellow);
     c.setPen({PenStyle::Clear});
-    c.setBrush(Brush::hatched(HatchStyle::Horizontal, kRed));
-    c.rectangle(0, 0, 9, 9);
+    c.setBrush(Brush::Hatched(HatchStyle::Horizontal, kRed));
+    c.Rectangle(0, 0, 9, 9);
     EXPECT_EQ(b.pixel(4, 3), kRed);
     EXPECT_EQ(b.pixel(4, 4), mode == BackgroundMode::Opaque ? kYellow : kWhite);
   }
@@ -125,24 +125,24 @@ TEST(TransparentBlt, LeavesTheKeyColourOutAndStretches) {
   icon.setPixel(1, 1, kBlack);
   Bitmap b(4, 4, kWhite);
   Canvas c(b);
-  EXPECT_TRUE(c.transparentBlt(0, 0, 4, 4, icon, 0, 0, 2, 2, 0x008080));
-  const Bitmap want = gfx::testing::bitmapFromText({"RR..", "RR..", "..##", "..##"},
+  EXPECT_TRUE(c.TransparentBlt(0, 0, 4, 4, icon, 0, 0, 2, 2, 0x008080));
+  const Bitmap want = gfx::testing::BitmapFromText({"RR..", "RR..", "..##", "..##"},
                                                    {{'R', kRed}, {'.', kWhite}, {'#', kBlack}});
-  EXPECT_TRUE(test::samePicture(b, want, "transparent_blt"));
-  EXPECT_FALSE(c.transparentBlt(0, 0, 4, 4, Bitmap(), 0, 0, 2, 2, 0));
+  EXPECT_TRUE(test::SamePicture(b, want, "transparent_blt"));
+  EXPECT_FALSE(c.TransparentBlt(0, 0, 4, 4, Bitmap(), 0, 0, 2, 2, 0));
 }
 
 TEST(Tile, WholeCopiesFromTheTopLeftCutAtTheEdges) {
-  const Bitmap t = gfx::testing::bitmapFromText({"R#", "#."}, {{'R', kRed}, {'.', kWhite}, {'#', kBlack}});
+  const Bitmap t = gfx::testing::BitmapFromText({"R#", "#."}, {{'R', kRed}, {'.', kWhite}, {'#', kBlack}});
   Bitmap b(7, 6, kYellow);
   Canvas c(b);
-  c.tile({1, 1, 6, 4}, t);
-  const Bitmap want = gfx::testing::bitmapFromText(
+  c.Tile({1, 1, 6, 4}, t);
+  const Bitmap want = gfx::testing::BitmapFromText(
       {"YYYYYYY", "YR#R#RY", "Y#.#.#Y", "YR#R#RY", "YYYYYYY", "YYYYYYY"},
       {{'R', kRed}, {'.', kWhite}, {'#', kBlack}, {'Y', kYellow}});
-  EXPECT_TRUE(test::samePicture(b, want, "tile"));
-  c.tile({0, 0, 7, 6}, Bitmap());  // no source: nothing, and no hang
-  c.tile({-2000000000, -2000000000, 2000000000, 2000000000}, t);
+  EXPECT_TRUE(test::SamePicture(b, want, "tile"));
+  c.Tile({0, 0, 7, 6}, Bitmap());  // no source: nothing, and no hang
+  c.Tile({-2000000000, -2000000000, 2000000000, 2000000000}, t);
   EXPECT_EQ(b.pixel(0, 0), kRed);
 }
 

@@ -10,8 +10,8 @@
 namespace gfx {
 namespace {
 
-using test::changedPixels;
-using test::randomBitmap;
+using test::ChangedPixels;
+using test::RandomBitmap;
 
 constexpr Color kWhite = 0xFFFFFF;
 constexpr Color kBlack = 0x000000;
@@ -19,8 +19,8 @@ constexpr Color kBlack = 0x000000;
 TEST(Line, ExcludesTheLastPixel) {
   Bitmap b(10, 3, kWhite);
   Canvas c(b);
-  c.moveTo(1, 1);
-  c.lineTo(6, 1);
+  c.MoveTo(1, 1);
+  c.LineTo(6, 1);
   for (int x = 0; x < 10; ++x) EXPECT_EQ(b.pixel(x, 1), x >= 1 && x < 6 ? kBlack : kWhite) << x;
   EXPECT_EQ(c.position(), (Point{6, 1}));
 }
@@ -28,15 +28,15 @@ TEST(Line, ExcludesTheLastPixel) {
 TEST(Line, DiagonalsAndSteepLinesStepOnePixelPerMajorStep) {
   Bitmap b(10, 10, kWhite);
   Canvas c(b);
-  c.moveTo(0, 0);
-  c.lineTo(5, 5);
+  c.MoveTo(0, 0);
+  c.LineTo(5, 5);
   for (int i = 0; i < 5; ++i) EXPECT_EQ(b.pixel(i, i), kBlack);
   EXPECT_EQ(b.pixel(5, 5), kWhite);
   Bitmap s(10, 10, kWhite);
   Canvas cs(s);
-  cs.moveTo(2, 9);
-  cs.lineTo(4, 1);  // steep, upward
-  EXPECT_EQ(changedPixels(s, Bitmap(10, 10, kWhite)), 8);
+  cs.MoveTo(2, 9);
+  cs.LineTo(4, 1);  // steep, upward
+  EXPECT_EQ(ChangedPixels(s, Bitmap(10, 10, kWhite)), 8);
   for (int y = 2; y <= 9; ++y) {
     int inRow = 0;
     for (int x = 0; x < 10; ++x) inRow += s.pixel(x, y) == kBlack;
@@ -47,7 +47,7 @@ TEST(Line, DiagonalsAndSteepLinesStepOnePixelPerMajorStep) {
 // What the swipe arrow and rubber bands rely on: a NOT-XOR pen draws a line and
 // the same call again erases it, for thin and wide pens and any direction.
 TEST(Line, NotXorPenTwiceRestoresTheDestination) {
-  const Bitmap base = randomBitmap(64, 48, 7);
+  const Bitmap base = RandomBitmap(64, 48, 7);
   struct Case {
     int width;
     LineCap cap;
@@ -61,12 +61,12 @@ TEST(Line, NotXorPenTwiceRestoresTheDestination) {
     Canvas c(b);
     c.setRop2(Rop2::NotXorPen);
     c.setPen({PenStyle::Solid, k.width, 0xFF0000, k.cap});
-    c.moveTo(k.a.x, k.a.y);
-    c.lineTo(k.b.x, k.b.y);
-    EXPECT_GT(changedPixels(b, base), 0);
-    c.moveTo(k.a.x, k.a.y);
-    c.lineTo(k.b.x, k.b.y);
-    EXPECT_TRUE(b.samePixels(base)) << "width " << k.width;
+    c.MoveTo(k.a.x, k.a.y);
+    c.LineTo(k.b.x, k.b.y);
+    EXPECT_GT(ChangedPixels(b, base), 0);
+    c.MoveTo(k.a.x, k.a.y);
+    c.LineTo(k.b.x, k.b.y);
+    EXPECT_TRUE(b.SamePixels(base)) << "width " << k.width;
   }
 }
 
@@ -79,12 +79,12 @@ TEST(Line, XorStrokeTouchesEachPixelOncePerCall) {
     Canvas c(b);
     c.setRop2(Rop2::XorPen);
     c.setPen({PenStyle::Solid, width, kWhite});
-    c.polyline(zigzag);
+    c.Polyline(zigzag);
     Bitmap copyPen(60, 50, kBlack);
     Canvas cc(copyPen);
     cc.setPen({PenStyle::Solid, width, kWhite});
-    cc.polyline(zigzag);
-    EXPECT_TRUE(b.samePixels(copyPen)) << "width " << width;
+    cc.Polyline(zigzag);
+    EXPECT_TRUE(b.SamePixels(copyPen)) << "width " << width;
   }
 }
 
@@ -95,7 +95,7 @@ TEST(Line, RectangleOutlineWithXorKeepsItsCorners) {
     c.setRop2(Rop2::XorPen);
     c.setPen({PenStyle::Solid, width, kWhite});
     c.setBrush(Brush::clear());
-    c.rectangle(5, 5, 25, 20);
+    c.Rectangle(5, 5, 25, 20);
     EXPECT_EQ(b.pixel(5, 5), kWhite);
     EXPECT_EQ(b.pixel(24, 19), kWhite);
     EXPECT_EQ(b.pixel(24, 5), kWhite);
@@ -113,8 +113,8 @@ TEST(Line, WidePenCapsCoverTheEndpoints) {
     Bitmap b(40, 20, kWhite);
     Canvas c(b);
     c.setPen({PenStyle::Solid, 9, kBlack, k.cap});
-    c.moveTo(10, 10);
-    c.lineTo(30, 10);
+    c.MoveTo(10, 10);
+    c.LineTo(30, 10);
     EXPECT_EQ(b.pixel(10, 10), kBlack);
     EXPECT_EQ(b.pixel(30, 10) == kBlack, k.coversEnds) << static_cast<int>(k.cap);
     // The cap reaches half the width past each end along the line.
@@ -135,8 +135,8 @@ TEST(Line, DotStyleAlternatesThreeOnThreeOffAndPaintsGapsWhenOpaque) {
     c.setPen({PenStyle::Dot, 1, kBlack});
     c.setBackgroundMode(mode);
     c.setBackgroundColor(0x0000FF);
-    c.moveTo(0, 0);
-    c.lineTo(12, 0);
+    c.MoveTo(0, 0);
+    c.LineTo(12, 0);
     const Color gap = mode == BackgroundMode::Opaque ? 0x0000FF : 0x00FF00;
     for (int x = 0; x < 12; ++x) EXPECT_EQ(b.pixel(x, 0), (x / 3) % 2 == 0 ? kBlack : gap) << x;
     EXPECT_EQ(b.pixel(12, 0), 0x00FF00u);
@@ -148,26 +148,26 @@ TEST(Line, HugeAndNegativeCoordinatesDrawOnlyTheVisiblePart) {
   // a bitmap that starts there, and must not walk the billions of steps.
   Bitmap b(20, 20, kWhite);
   Canvas c(b);
-  c.moveTo(-2000000000, 10);
-  c.lineTo(2000000000, 10);
+  c.MoveTo(-2000000000, 10);
+  c.LineTo(2000000000, 10);
   for (int x = 0; x < 20; ++x) EXPECT_EQ(b.pixel(x, 10), kBlack);
   c.setPen({PenStyle::Solid, 10, 0x0000FF});
-  c.moveTo(-1000000000, -1000000000);
-  c.lineTo(1000000000, 1000000000);
+  c.MoveTo(-1000000000, -1000000000);
+  c.LineTo(1000000000, 1000000000);
   EXPECT_EQ(b.pixel(0, 0), 0x0000FFu);
   EXPECT_EQ(b.pixel(19, 19), 0x0000FFu);
   EXPECT_EQ(b.pixel(19, 0), kWhite);
   Bitmap none(4, 4, kWhite);
   Canvas cn(none);
-  cn.moveTo(-100, -100);
-  cn.lineTo(-50, 2000000000);
-  cn.lineTo(2000000000, -7);
-  EXPECT_EQ(changedPixels(none, Bitmap(4, 4, kWhite)), 0);
+  cn.MoveTo(-100, -100);
+  cn.LineTo(-50, 2000000000);
+  cn.LineTo(2000000000, -7);
+  EXPECT_EQ(ChangedPixels(none, Bitmap(4, 4, kWhite)), 0);
   // Across the whole coordinate range: passes near (0, 1) with slope just under 1.
   Bitmap diag(8, 8, kWhite);
   Canvas cd(diag);
-  cd.moveTo(INT_MIN, INT_MIN + 5);
-  cd.lineTo(INT_MAX, INT_MAX - 3);
+  cd.MoveTo(INT_MIN, INT_MIN + 5);
+  cd.LineTo(INT_MAX, INT_MAX - 3);
   for (int x = 0; x < 6; ++x) {
     int hits = 0;
     for (int y = 0; y < 8; ++y)
@@ -182,13 +182,13 @@ TEST(Line, HugeAndNegativeCoordinatesDrawOnlyTheVisiblePart) {
 TEST(Line, ClippedLineKeepsTheUnclippedPixels) {
   Bitmap full(40, 30, kWhite);
   Canvas cf(full);
-  cf.moveTo(-13, 3);
-  cf.lineTo(52, 27);
+  cf.MoveTo(-13, 3);
+  cf.LineTo(52, 27);
   Bitmap clipped(40, 30, kWhite);
   Canvas cc(clipped);
-  cc.setClip(Region::fromRect({10, 0, 25, 30}));
-  cc.moveTo(-13, 3);
-  cc.lineTo(52, 27);
+  cc.setClip(Region::FromRect({10, 0, 25, 30}));
+  cc.MoveTo(-13, 3);
+  cc.LineTo(52, 27);
   for (int y = 0; y < 30; ++y)
     for (int x = 0; x < 40; ++x)
       EXPECT_EQ(clipped.pixel(x, y), x >= 10 && x < 25 ? full.pixel(x, y) : kWhite) << x << "," << y;

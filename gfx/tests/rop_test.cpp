@@ -27,8 +27,8 @@ TEST(Rop2, EveryModeFollowsItsTruthTableOnATwoByTwoGrid) {
       c.setRop2(static_cast<Rop2>(code));
       c.setPen({PenStyle::Solid, 1, kPens[p]});
       for (int y = 0; y < 2; ++y) {
-        c.moveTo(0, y);
-        c.lineTo(2, y);
+        c.MoveTo(0, y);
+        c.LineTo(2, y);
       }
       for (int d = 0; d < 2; ++d) {
         const bool one = ((code - 1) >> (p * 2 + d)) & 1;
@@ -41,23 +41,23 @@ TEST(Rop2, EveryModeFollowsItsTruthTableOnATwoByTwoGrid) {
 
 TEST(Rop2, MixesWorkPerBitOnRealColours) {
   const Pixel p = 0x123456, d = 0x0F0F0F;
-  EXPECT_EQ(applyRop2(Rop2::XorPen, p, d), p ^ d);
-  EXPECT_EQ(applyRop2(Rop2::NotXorPen, p, d), ~(p ^ d) & kRgbMask);
-  EXPECT_EQ(applyRop2(Rop2::MaskPen, p, d), p & d);
-  EXPECT_EQ(applyRop2(Rop2::Not, p, d), ~d & kRgbMask);
-  EXPECT_EQ(applyRop2(Rop2::MergePenNot, p, d), (p | ~d) & kRgbMask);
+  EXPECT_EQ(ApplyRop2(Rop2::XorPen, p, d), p ^ d);
+  EXPECT_EQ(ApplyRop2(Rop2::NotXorPen, p, d), ~(p ^ d) & kRgbMask);
+  EXPECT_EQ(ApplyRop2(Rop2::MaskPen, p, d), p & d);
+  EXPECT_EQ(ApplyRop2(Rop2::Not, p, d), ~d & kRgbMask);
+  EXPECT_EQ(ApplyRop2(Rop2::MergePenNot, p, d), (p | ~d) & kRgbMask);
 }
 
 TEST(Rop3, UsageFlagsFollowTheTruthTable) {
-  EXPECT_TRUE(rop3::usesSource(rop3::index(rop3::kSrcCopy)));
-  EXPECT_FALSE(rop3::usesPattern(rop3::index(rop3::kSrcCopy)));
-  EXPECT_FALSE(rop3::usesDest(rop3::index(rop3::kSrcCopy)));
-  EXPECT_FALSE(rop3::usesSource(rop3::index(rop3::kPatInvert)));
-  EXPECT_TRUE(rop3::usesDest(rop3::index(rop3::kPatInvert)));
-  EXPECT_TRUE(rop3::usesPattern(rop3::index(rop3::kMergeCopy)));
-  EXPECT_FALSE(rop3::usesSource(rop3::index(rop3::kDstInvert)));
-  const std::uint8_t veil = rop3::index(rop3::kDestAndPatOrNotSrc);
-  EXPECT_TRUE(rop3::usesSource(veil) && rop3::usesPattern(veil) && rop3::usesDest(veil));
+  EXPECT_TRUE(rop3::UsesSource(rop3::Index(rop3::kSrcCopy)));
+  EXPECT_FALSE(rop3::UsesPattern(rop3::Index(rop3::kSrcCopy)));
+  EXPECT_FALSE(rop3::UsesDest(rop3::Index(rop3::kSrcCopy)));
+  EXPECT_FALSE(rop3::UsesSource(rop3::Index(rop3::kPatInvert)));
+  EXPECT_TRUE(rop3::UsesDest(rop3::Index(rop3::kPatInvert)));
+  EXPECT_TRUE(rop3::UsesPattern(rop3::Index(rop3::kMergeCopy)));
+  EXPECT_FALSE(rop3::UsesSource(rop3::Index(rop3::kDstInvert)));
+  const std::uint8_t veil = rop3::Index(rop3::kDestAndPatOrNotSrc);
+  EXPECT_TRUE(rop3::UsesSource(veil) && rop3::UsesPattern(veil) && rop3::UsesDest(veil));
 }
 
 // The dedicated loops must be indistinguishable from the reference evaluator,
@@ -73,7 +73,7 @@ TEST(Rop3, FastPathsEqualTheGeneralEvaluatorOnRandomData) {
   }
   int fast = 0;
   for (int op = 0; op < 256; ++op) {
-    const Rop3RowFn f = rop3FastPath(static_cast<std::uint8_t>(op));
+    const Rop3RowFn f = Rop3FastPath(static_cast<std::uint8_t>(op));
     if (!f) continue;
     ++fast;
     for (bool solid : {true, false}) {
@@ -81,7 +81,7 @@ TEST(Rop3, FastPathsEqualTheGeneralEvaluatorOnRandomData) {
       const Rop3Row ra{a.data(), s.data(), solid ? nullptr : p.data(), 0x5A3C96, n};
       const Rop3Row rb{b.data(), s.data(), solid ? nullptr : p.data(), 0x5A3C96, n};
       f(ra);
-      rop3General(static_cast<std::uint8_t>(op), rb);
+      Rop3General(static_cast<std::uint8_t>(op), rb);
       EXPECT_EQ(a, b) << "rop index 0x" << std::hex << op << (solid ? " solid" : " pattern");
     }
   }
@@ -94,8 +94,8 @@ TEST(Rop3, GeneralEvaluatorKnowsTheNamedCodes) {
                              rop3::kMergeCopy, rop3::kPatInvert, rop3::kDestAndPatOrNotSrc,
                              rop3::kDstInvert, 0x00B8074Au}) {
     Pixel d = D;
-    rop3General(rop3::index(code), {&d, &S, nullptr, P, 1});
-    const Pixel byte = rop3::index(code);
+    Rop3General(rop3::Index(code), {&d, &S, nullptr, P, 1});
+    const Pixel byte = rop3::Index(code);
     EXPECT_EQ(d, byte | byte << 8 | byte << 16) << std::hex << code;
   }
 }

@@ -8,7 +8,7 @@
 namespace gfx {
 namespace {
 
-using test::inkBox;
+using test::InkBox;
 
 constexpr Color kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0x0000FF, kGreen = 0x00FF00;
 
@@ -17,17 +17,17 @@ struct Drawn {
   Rect box;
 };
 
-Drawn draw(int w, int h, void (*shape)(Canvas&)) {
+Drawn Draw(int w, int h, void (*shape)(Canvas&)) {
   Drawn d{Bitmap(w, h, kWhite), {}};
   Canvas c(d.b);
-  c.setBrush(Brush::solid(kRed));
+  c.setBrush(Brush::Solid(kRed));
   shape(c);
-  d.box = inkBox(d.b, kWhite);
+  d.box = InkBox(d.b, kWhite);
   return d;
 }
 
 TEST(Rectangle, OnePixelPenRunsAlongTheEdgesAndTheBrushFillsInside) {
-  const Drawn d = draw(12, 10, [](Canvas& c) { c.rectangle(2, 1, 9, 8); });
+  const Drawn d = Draw(12, 10, [](Canvas& c) { c.Rectangle(2, 1, 9, 8); });
   EXPECT_EQ(d.box, (Rect{2, 1, 9, 8}));
   EXPECT_EQ(d.b.pixel(2, 1), kBlack);
   EXPECT_EQ(d.b.pixel(8, 7), kBlack);
@@ -52,18 +52,18 @@ TEST(Rectangle, PenWidthsCentreOnTheEdgeUnlessInsideFrame) {
     Bitmap b(40, 40, kWhite);
     Canvas c(b);
     c.setPen({k.style, k.width, kBlack});
-    c.setBrush(Brush::solid(kRed));
-    c.rectangle(10, 10, 30, 30);
-    EXPECT_EQ(inkBox(b, kWhite), k.ink) << "width " << k.width;
+    c.setBrush(Brush::Solid(kRed));
+    c.Rectangle(10, 10, 30, 30);
+    EXPECT_EQ(InkBox(b, kWhite), k.ink) << "width " << k.width;
     EXPECT_EQ(b.pixel(k.firstInside.x, k.firstInside.y), kRed) << "width " << k.width;
     EXPECT_EQ(b.pixel(k.firstInside.x - 1, k.firstInside.y), kBlack) << "width " << k.width;
   }
 }
 
 TEST(Rectangle, WithoutAPenTheFillIsOnePixelSmaller) {
-  const Drawn d = draw(10, 10, [](Canvas& c) {
+  const Drawn d = Draw(10, 10, [](Canvas& c) {
     c.setPen({PenStyle::Clear});
-    c.rectangle(1, 1, 6, 5);
+    c.Rectangle(1, 1, 6, 5);
   });
   EXPECT_EQ(d.box, (Rect{1, 1, 5, 4}));
 }
@@ -77,11 +77,11 @@ TEST_P(RoundShape, ReachesTheBoxIsSymmetricConvexAndClosed) {
   const auto [w, h, rounded] = GetParam();
   Bitmap b(w + 8, h + 8, kWhite);
   Canvas c(b);
-  c.setBrush(Brush::solid(kRed));
+  c.setBrush(Brush::Solid(kRed));
   const Rect box{4, 4, 4 + w, 4 + h};
-  if (rounded) c.roundRect(box.left, box.top, box.right, box.bottom, w / 2, h / 3);
-  else c.ellipse(box.left, box.top, box.right, box.bottom);
-  ASSERT_EQ(inkBox(b, kWhite), box);
+  if (rounded) c.RoundRect(box.left, box.top, box.right, box.bottom, w / 2, h / 3);
+  else c.Ellipse(box.left, box.top, box.right, box.bottom);
+  ASSERT_EQ(InkBox(b, kWhite), box);
   for (int y = box.top; y < box.bottom; ++y) {
     int runs = 0;
     for (int x = box.left; x < box.right; ++x) {
@@ -97,9 +97,9 @@ TEST_P(RoundShape, ReachesTheBoxIsSymmetricConvexAndClosed) {
     EXPECT_EQ(runs, 1) << "row " << y;
   }
   // A one-pixel outline covers exactly what the region of the same shape holds.
-  const Region r = rounded ? Region::roundRect(box, w / 2, h / 3) : Region::ellipse(box);
+  const Region r = rounded ? Region::RoundRect(box, w / 2, h / 3) : Region::Ellipse(box);
   for (int y = 0; y < b.height(); ++y)
-    for (int x = 0; x < b.width(); ++x) EXPECT_EQ(b.pixel(x, y) != kWhite, r.contains(x, y)) << x << "," << y;
+    for (int x = 0; x < b.width(); ++x) EXPECT_EQ(b.pixel(x, y) != kWhite, r.Contains(x, y)) << x << "," << y;
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, RoundShape,
@@ -112,9 +112,9 @@ TEST(Ellipse, InsideFramePenStaysInsideTheBoxAndWidePensGrowOutward) {
     Bitmap b(50, 40, kWhite);
     Canvas c(b);
     c.setPen({style, width, kBlack});
-    c.setBrush(Brush::solid(kRed));
-    c.ellipse(10, 10, 40, 30);
-    EXPECT_EQ(inkBox(b, kWhite), ink);
+    c.setBrush(Brush::Solid(kRed));
+    c.Ellipse(10, 10, 40, 30);
+    EXPECT_EQ(InkBox(b, kWhite), ink);
     // The ring is width pixels thick on the axes.
     int ring = 0;
     for (int x = ink.left; x < 25; ++x) ring += b.pixel(x, 20) == kBlack;
@@ -124,13 +124,13 @@ TEST(Ellipse, InsideFramePenStaysInsideTheBoxAndWidePensGrowOutward) {
 }
 
 TEST(Ellipse, XorShapeTwiceRestoresAndTouchesEachPixelOnce) {
-  const Bitmap base = test::randomBitmap(40, 40, 3);
+  const Bitmap base = test::RandomBitmap(40, 40, 3);
   Bitmap b = base;
   Canvas c(b);
   c.setRop2(Rop2::XorPen);
   c.setPen({PenStyle::Solid, 4, 0xFFFFFF});
-  c.setBrush(Brush::solid(0xFFFFFF));
-  c.ellipse(5, 6, 33, 35);
+  c.setBrush(Brush::Solid(0xFFFFFF));
+  c.Ellipse(5, 6, 33, 35);
   // Every changed pixel is inverted exactly (once), none twice (unchanged).
   for (int y = 0; y < 40; ++y)
     for (int x = 0; x < 40; ++x)
@@ -138,8 +138,8 @@ TEST(Ellipse, XorShapeTwiceRestoresAndTouchesEachPixelOnce) {
         EXPECT_EQ(b.row(y)[x], base.row(y)[x] ^ 0xFFFFFF);
       }
   EXPECT_EQ(b.pixel(19, 20), base.pixel(19, 20) ^ 0xFFFFFF);
-  c.ellipse(5, 6, 33, 35);
-  EXPECT_TRUE(b.samePixels(base));
+  c.Ellipse(5, 6, 33, 35);
+  EXPECT_TRUE(b.SamePixels(base));
 }
 
 TEST(Polygon, FillModesDifferInTheMiddleOfAStar) {
@@ -148,9 +148,9 @@ TEST(Polygon, FillModesDifferInTheMiddleOfAStar) {
     Bitmap b(40, 40, kWhite);
     Canvas c(b);
     c.setPen({PenStyle::Clear});
-    c.setBrush(Brush::solid(kRed));
+    c.setBrush(Brush::Solid(kRed));
     c.setPolygonFillMode(mode);
-    c.polygon(star);
+    c.Polygon(star);
     EXPECT_EQ(b.pixel(20, 20) == kRed, mode == FillMode::Winding);
     EXPECT_EQ(b.pixel(20, 8), kRed);
   }
@@ -161,36 +161,36 @@ TEST(Polygon, AxisAlignedFillExcludesRightAndBottomAndThePenDrawsThem) {
   Bitmap b(12, 12, kWhite);
   Canvas c(b);
   c.setPen({PenStyle::Clear});
-  c.setBrush(Brush::solid(kRed));
-  c.polygon(square);
-  EXPECT_EQ(inkBox(b, kWhite), (Rect{2, 2, 8, 7}));
+  c.setBrush(Brush::Solid(kRed));
+  c.Polygon(square);
+  EXPECT_EQ(InkBox(b, kWhite), (Rect{2, 2, 8, 7}));
   c.setPen({PenStyle::Solid, 1, kBlack});
-  c.polygon(square);
-  EXPECT_EQ(inkBox(b, kWhite), (Rect{2, 2, 9, 8}));
+  c.Polygon(square);
+  EXPECT_EQ(InkBox(b, kWhite), (Rect{2, 2, 9, 8}));
   EXPECT_EQ(b.pixel(8, 7), kBlack);
   EXPECT_EQ(b.pixel(5, 5), kRed);
 }
 
 TEST(FocusRect, AlternatePixelsAndTwiceRestores) {
-  const Bitmap base = test::randomBitmap(20, 20, 9);
+  const Bitmap base = test::RandomBitmap(20, 20, 9);
   Bitmap b = base;
   Canvas c(b);
-  c.drawFocusRect({3, 4, 15, 12});
-  EXPECT_EQ(test::changedPixels(b, base), 18);  // half of the 36 border pixels
+  c.DrawFocusRect({3, 4, 15, 12});
+  EXPECT_EQ(test::ChangedPixels(b, base), 18);  // half of the 36 border pixels
   EXPECT_EQ(b.pixel(3, 5), base.pixel(3, 5) ^ 0xFFFFFF);
   EXPECT_EQ(b.pixel(3, 4), base.pixel(3, 4));
-  c.drawFocusRect({3, 4, 15, 12});
-  EXPECT_TRUE(b.samePixels(base));
+  c.DrawFocusRect({3, 4, 15, 12});
+  EXPECT_TRUE(b.SamePixels(base));
 }
 
 TEST(FillRect, IgnoresTheMixModeAndFrameRectDrawsOnePixel) {
   Bitmap b(10, 10, kWhite);
   Canvas c(b);
   c.setRop2(Rop2::XorPen);
-  c.fillRect({1, 1, 4, 4}, Brush::solid(kRed));
+  c.FillRect({1, 1, 4, 4}, Brush::Solid(kRed));
   EXPECT_EQ(b.pixel(2, 2), kRed);
-  c.frameRect({5, 5, 9, 9}, Brush::solid(kGreen));
-  EXPECT_EQ(inkBox(b, kWhite), (Rect{1, 1, 9, 9}));
+  c.FrameRect({5, 5, 9, 9}, Brush::Solid(kGreen));
+  EXPECT_EQ(InkBox(b, kWhite), (Rect{1, 1, 9, 9}));
   EXPECT_EQ(b.pixel(6, 6), kWhite);
   EXPECT_EQ(b.pixel(8, 8), kGreen);
 }
@@ -201,42 +201,42 @@ TEST(FloodFill, BorderAndSurfaceModesStopWhereTheyShould) {
   Bitmap b(12, 12, kWhite);
   Canvas c(b);
   c.setBrush(Brush::clear());
-  c.rectangle(2, 2, 10, 10);
-  c.setBrush(Brush::solid(kBlack));
-  EXPECT_TRUE(c.floodFill(5, 5, kBlack, FloodMode::Border));
+  c.Rectangle(2, 2, 10, 10);
+  c.setBrush(Brush::Solid(kBlack));
+  EXPECT_TRUE(c.FloodFill(5, 5, kBlack, FloodMode::Border));
   EXPECT_EQ(b.pixel(3, 3), kBlack);
   EXPECT_EQ(b.pixel(1, 1), kWhite);
-  EXPECT_FALSE(c.floodFill(5, 5, kBlack, FloodMode::Border));  // already border colour
-  c.setBrush(Brush::solid(kGreen));
-  EXPECT_TRUE(c.floodFill(0, 0, kWhite, FloodMode::Surface));
+  EXPECT_FALSE(c.FloodFill(5, 5, kBlack, FloodMode::Border));  // already border colour
+  c.setBrush(Brush::Solid(kGreen));
+  EXPECT_TRUE(c.FloodFill(0, 0, kWhite, FloodMode::Surface));
   EXPECT_EQ(b.pixel(11, 11), kGreen);
   EXPECT_EQ(b.pixel(5, 5), kBlack);
-  EXPECT_FALSE(c.floodFill(-1, 3, kWhite));
-  EXPECT_FALSE(c.floodFill(3, 400, kWhite));
+  EXPECT_FALSE(c.FloodFill(-1, 3, kWhite));
+  EXPECT_FALSE(c.FloodFill(3, 400, kWhite));
 }
 
 TEST(FloodFill, StaysInsideTheClip) {
   Bitmap b(10, 10, kWhite);
   Canvas c(b);
-  c.setClip(Region::fromRect({0, 0, 5, 10}));
-  c.setBrush(Brush::solid(kRed));
-  EXPECT_TRUE(c.floodFill(1, 1, kWhite, FloodMode::Surface));
-  EXPECT_EQ(inkBox(b, kWhite), (Rect{0, 0, 5, 10}));
-  EXPECT_FALSE(c.floodFill(7, 1, kWhite, FloodMode::Surface));
+  c.setClip(Region::FromRect({0, 0, 5, 10}));
+  c.setBrush(Brush::Solid(kRed));
+  EXPECT_TRUE(c.FloodFill(1, 1, kWhite, FloodMode::Surface));
+  EXPECT_EQ(InkBox(b, kWhite), (Rect{0, 0, 5, 10}));
+  EXPECT_FALSE(c.FloodFill(7, 1, kWhite, FloodMode::Surface));
 }
 
 TEST(Shapes, ZeroSizedAndHugeShapesAreHarmless) {
   Bitmap b(16, 16, kWhite);
   Canvas c(b);
-  c.setBrush(Brush::solid(kRed));
-  c.rectangle(5, 5, 5, 9);
-  c.ellipse(3, 3, 3, 3);
-  c.roundRect(1, 1, 1, 1, 0, 0);
-  c.polygon(std::vector<Point>{});
-  c.ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
+  c.setBrush(Brush::Solid(kRed));
+  c.Rectangle(5, 5, 5, 9);
+  c.Ellipse(3, 3, 3, 3);
+  c.RoundRect(1, 1, 1, 1, 0, 0);
+  c.Polygon(std::vector<Point>{});
+  c.Ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
   EXPECT_EQ(b.pixel(8, 8), kRed);
   c.setPen({PenStyle::Solid, 1000000, kBlack});
-  c.rectangle(-5, -5, 20, 20);
+  c.Rectangle(-5, -5, 20, 20);
   EXPECT_EQ(b.pixel(8, 8), kBlack);
 }
 

@@ -12,7 +12,7 @@
 
 namespace gfx::test {
 
-inline Bitmap randomBitmap(int w, int h, std::uint32_t seed) {
+inline Bitmap RandomBitmap(int w, int h, std::uint32_t seed) {
   Bitmap b(w, h);
   std::mt19937 rng(seed);
   for (int y = 0; y < h; ++y)
@@ -21,22 +21,22 @@ inline Bitmap randomBitmap(int w, int h, std::uint32_t seed) {
 }
 
 // Pixels of `b` that differ from `base`.
-inline int changedPixels(const Bitmap& b, const Bitmap& base) {
+inline int ChangedPixels(const Bitmap& b, const Bitmap& base) {
   int n = 0;
   for (int y = 0; y < b.height(); ++y)
     for (int x = 0; x < b.width(); ++x) n += b.row(y)[x] != base.row(y)[x];
   return n;
 }
 
-inline ::testing::AssertionResult samePicture(const Bitmap& actual, const Bitmap& expected,
+inline ::testing::AssertionResult SamePicture(const Bitmap& actual, const Bitmap& expected,
                                               const std::string& name, int tolerance = 0) {
-  const auto r = gfx::testing::compareBitmaps(actual, expected, name, tolerance);
+  const auto r = gfx::testing::CompareBitmaps(actual, expected, name, tolerance);
   if (r.equal) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << r.message;
 }
 
 // Bounding box of the pixels not equal to the background colour.
-inline Rect inkBox(const Bitmap& b, Color background) {
+inline Rect InkBox(const Bitmap& b, Color background) {
   Rect r{b.width(), b.height(), -1, -1};
   for (int y = 0; y < b.height(); ++y)
     for (int x = 0; x < b.width(); ++x)

@@ -9,8 +9,8 @@
 
 int main() {
   using namespace gfx;
-  auto fonts = font::createFontService(96);
-  auto face = fonts->open({"Arial", 12});
+  auto fonts = font::CreateFontService(96);
+  auto face = fonts->Open({"Arial", 12});
   if (!face) {
     std::puts("no font");
     return 1;
@@ -18,16 +18,16 @@ int main() {
   Bitmap b(160, 40, 0xFFFFFF);
   Canvas c(b, fonts.get());
   c.setFont({"Arial", 12});
-  c.textOut(4, 4, "Velmora");
+  c.TextOut(4, 4, "Velmora");
   int ink = 0;
   for (int y = 0; y < b.height(); ++y)
     for (int x = 0; x < b.width(); ++x) ink += b.pixel(x, y) != 0xFFFFFFu;
   std::printf("font %s height %d (ascent %d, descent %d) extent %d ink %d\n", face->family().c_str(),
               face->metrics().height, face->metrics().ascent, face->metrics().descent,
-              c.textExtent("Velmora").cx, ink);
-  const auto jpg = codecs::encodeJpeg(b, 80);
+              c.TextExtent("Velmora").cx, ink);
+  const auto jpg = codecs::EncodeJpeg(b, 80);
   Bitmap back;
-  const bool ok = jpg && codecs::decodeJpeg(*jpg, back) && back.size() == b.size();
+  const bool ok = jpg && codecs::DecodeJpeg(*jpg, back) && back.size() == b.size();
   std::printf("jpeg %s (%zu bytes)\n", ok ? "ok" : "failed", jpg ? jpg->size() : 0);
   return ink > 0 && ok ? 0 : 2;
 }

@@ -108,7 +108,7 @@ class HookDesk {
   }
 
   platform::sim::SimDesktop& desk() { return desk_; }
-  platform::sim::SimProcess& main() { return *main_; }
+  platform::sim::SimProcess& Main() { return *main_; }
   platform::WindowHandle app() const { return app_; }
   shared::MouseHookSharedData* d = nullptr;
 

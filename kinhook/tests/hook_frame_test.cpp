@@ -26,22 +26,22 @@ TEST(HookFrame, RemoveTakesAwayItsOwnHooksAndTheWatchTimerWithoutTheBlock) {
   HookDesk h;
   h.DropBlock();
   {
-    platform::ScopedPlatform bind(h.main());
+    platform::ScopedPlatform bind(h.Main());
     h.hooks().RemoveHooks();
   }
   auto hooks = h.desk().trace().Of("hook");
   EXPECT_EQ(hooks, (std::vector<std::string>{"installed mouse", "installed keyboard", "removed mouse",
                                              "removed keyboard"}));
   // A new block with a due hotspot: a watch timer still running would fire it.
-  platform::ScopedPlatform bind(h.main());
-  auto m = h.main().CreateMapping(shared::SharedDataName, shared::SharedDataSize).handle;
-  auto* d = reinterpret_cast<shared::MouseHookSharedData*>(h.main().MapView(m, shared::SharedDataSize));
+  platform::ScopedPlatform bind(h.Main());
+  auto m = h.Main().CreateMapping(shared::SharedDataName, shared::SharedDataSize).handle;
+  auto* d = reinterpret_cast<shared::MouseHookSharedData*>(h.Main().MapView(m, shared::SharedDataSize));
   d->EventBound[3090] = d->HotspotsEnabled = 1;
   d->PendingHotspot = 3090;
   h.desk().AdvanceBy(2000);
   EXPECT_EQ(d->FiredHotspot, 0);
-  h.main().UnmapView(reinterpret_cast<std::uint8_t*>(d));
-  h.main().CloseMapping(m);
+  h.Main().UnmapView(reinterpret_cast<std::uint8_t*>(d));
+  h.Main().CloseMapping(m);
 }
 
 TEST(HookFrame, InstallWithoutTheBlockInstallsNothing) {
@@ -56,7 +56,7 @@ TEST(HookFrame, InstallWithoutTheBlockInstallsNothing) {
 
 TEST(HookFrame, HiResTimerPostsTickCommandsUntilStopped) {
   HookDesk h;
-  platform::ScopedPlatform bind(h.main());
+  platform::ScopedPlatform bind(h.Main());
   std::uint64_t control = static_cast<std::uint64_t>(h.d->ControlWindow);
   EXPECT_NE(h.hooks().StartHiResTimer(20, 0, control), 0u);
   h.desk().AdvanceBy(100);

@@ -46,7 +46,7 @@ TEST(KeyboardHook, ScriptedTimelines) {
 TEST(KeyboardHook, OnlyRemovedMessagesCount) {
   HookDesk h;
   h.Bind({3110});
-  platform::ScopedPlatform bind(h.main());
+  platform::ScopedPlatform bind(h.Main());
   // Code 3 (the message is only looked at) and negative codes pass untouched.
   EXPECT_EQ(KeyboardStep(sim::SimEnvironment(), 3, 'A', 1), PassOn);
   EXPECT_EQ(KeyboardStep(sim::SimEnvironment(), -1, 'A', 1), PassOn);

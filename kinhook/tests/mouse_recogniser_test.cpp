@@ -68,7 +68,7 @@ std::vector<Timeline> Timelines() {
          spec.bounds = {450, 350, 550, 450};
          spec.visible = true;
          spec.topmost = true;
-         h.desk().CreateWindowFor(h.main().id(), spec, nullptr);
+         h.desk().CreateWindowFor(h.Main().id(), spec, nullptr);
        },
        rightHold, {}, ""},
       {"cursor lock reports moves and puts the cursor back", {3001},
@@ -107,7 +107,7 @@ TEST(MouseRecogniser, ScriptedTimelines) {
     EXPECT_EQ(h.Reports(), t.reports);
     EXPECT_EQ(h.Delivered(), t.delivered);
     // Whatever was drawn of a swipe arrow is gone again.
-    EXPECT_TRUE(h.desk().invertedLines().empty());
+    EXPECT_TRUE(h.desk().InvertedLines().empty());
   }
 }
 
@@ -156,7 +156,7 @@ TEST(MouseRecogniser, SwipeArrowFollowsThePointer) {
   EXPECT_EQ(lines[0], "invert line 500,400 600,400");
   EXPECT_EQ(lines[1], "invert line 500,400 600,400");
   EXPECT_EQ(lines.back(), "invert line 500,400 500,300");
-  EXPECT_TRUE(h.desk().invertedLines().empty());
+  EXPECT_TRUE(h.desk().InvertedLines().empty());
 }
 
 TEST(MouseRecogniser, QuietTimeSwallowsOnlyWhenAtMostFiveSecondsAhead) {

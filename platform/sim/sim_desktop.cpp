@@ -483,7 +483,7 @@ std::optional<FormAnswer> SimDesktop::TakeAnswer(std::initializer_list<std::stri
 }
 
 gfx::FontService& SimDesktop::fonts() {
-  if (!fonts_) fonts_ = gfx::font::createFontService(96);
+  if (!fonts_) fonts_ = gfx::font::CreateFontService(96);
   return *fonts_;
 }
 

@@ -173,7 +173,7 @@ class SimDesktop {
   // Toggles a line of the swipe arrow's inverting pen on the screen.
   void InvertDesktopLine(Point from, Point to);
   // Lines currently inverted on the screen; empty when the screen is as it was.
-  const std::vector<std::pair<Point, Point>>& invertedLines() const { return invertedLines_; }
+  const std::vector<std::pair<Point, Point>>& InvertedLines() const { return invertedLines_; }
 
  private:
   struct Timer {

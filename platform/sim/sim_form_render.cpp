@@ -11,13 +11,13 @@
 namespace platform::sim {
 namespace {
 
-constexpr gfx::Color Face = gfx::rgb(212, 208, 200);
-constexpr gfx::Color Light = gfx::rgb(255, 255, 255);
-constexpr gfx::Color Shadow = gfx::rgb(128, 128, 128);
-constexpr gfx::Color DarkShadow = gfx::rgb(64, 64, 64);
-constexpr gfx::Color Text = gfx::rgb(0, 0, 0);
-constexpr gfx::Color CaptionLeft = gfx::rgb(10, 36, 106);
-constexpr gfx::Color CaptionRight = gfx::rgb(166, 202, 240);
+constexpr gfx::Color Face = gfx::Rgb(212, 208, 200);
+constexpr gfx::Color Light = gfx::Rgb(255, 255, 255);
+constexpr gfx::Color Shadow = gfx::Rgb(128, 128, 128);
+constexpr gfx::Color DarkShadow = gfx::Rgb(64, 64, 64);
+constexpr gfx::Color Text = gfx::Rgb(0, 0, 0);
+constexpr gfx::Color CaptionLeft = gfx::Rgb(10, 36, 106);
+constexpr gfx::Color CaptionRight = gfx::Rgb(166, 202, 240);
 
 struct Painter {
   gfx::Bitmap& bmp;
@@ -25,7 +25,7 @@ struct Painter {
   FormFont font;
   int ox = 0, oy = 0;  // client origin in the bitmap
 
-  void Fill(int l, int t, int r, int b, gfx::Color c) { bmp.fillRect({ox + l, oy + t, ox + r, oy + b}, c); }
+  void Fill(int l, int t, int r, int b, gfx::Color c) { bmp.FillRect({ox + l, oy + t, ox + r, oy + b}, c); }
   // A raised (or sunken) edge one pixel wide around l, t, r, b.
   void Edge(int l, int t, int r, int b, gfx::Color topLeft, gfx::Color bottomRight) {
     Fill(l, t, r, t + 1, topLeft);
@@ -42,17 +42,17 @@ struct Painter {
     canvas.setBackgroundMode(gfx::BackgroundMode::Transparent);
     int lineHeight = canvas.fontMetrics().height;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-      int lx = x + (centre ? (width - canvas.textExtent(lines[i]).cx) / 2 : 0);
+      int lx = x + (centre ? (width - canvas.TextExtent(lines[i]).cx) / 2 : 0);
       int ly = y + static_cast<int>(i) * lineHeight;
       if (!enabled) {
         // Greyed text as the system draws it: an embossed white copy under grey.
         canvas.setTextColor(Light);
-        canvas.textOut(ox + lx + 1, oy + ly + 1, lines[i]);
+        canvas.TextOut(ox + lx + 1, oy + ly + 1, lines[i]);
         canvas.setTextColor(Shadow);
       } else {
         canvas.setTextColor(color);
       }
-      canvas.textOut(ox + lx, oy + ly, lines[i]);
+      canvas.TextOut(ox + lx, oy + ly, lines[i]);
     }
   }
   int LineHeight(bool bold) {
@@ -111,7 +111,7 @@ void DrawPicture(Painter& p, const ControlSpec& c) {
   gfx::Canvas canvas(p.bmp, &p.fonts);
   canvas.setStretchMode(gfx::StretchMode::Smooth);
   const Rect& r = c.bounds;
-  canvas.stretchBlt(p.ox + r.left, p.oy + r.top, r.Width(), r.Height(), *c.picture, 0, 0, c.picture->width(),
+  canvas.StretchBlt(p.ox + r.left, p.oy + r.top, r.Width(), r.Height(), *c.picture, 0, 0, c.picture->width(),
                     c.picture->height());
 }
 
@@ -135,10 +135,10 @@ gfx::Bitmap RenderForm(SimDesktop& desktop, const SimForm& form) {
       // The caption bar's gradient, left to right.
       int t = (x - fw) * 256 / std::max(1, w - 2 * fw);
       auto mix = [&](int a, int b) { return a + (b - a) * t / 256; };
-      gfx::Color c = gfx::rgb(mix(gfx::redOf(CaptionLeft), gfx::redOf(CaptionRight)),
-                              mix(gfx::greenOf(CaptionLeft), gfx::greenOf(CaptionRight)),
-                              mix(gfx::blueOf(CaptionLeft), gfx::blueOf(CaptionRight)));
-      bmp.fillRect({x, fw, x + 1, fw + ch - 2}, c);
+      gfx::Color c = gfx::Rgb(mix(gfx::RedOf(CaptionLeft), gfx::RedOf(CaptionRight)),
+                              mix(gfx::GreenOf(CaptionLeft), gfx::GreenOf(CaptionRight)),
+                              mix(gfx::BlueOf(CaptionLeft), gfx::BlueOf(CaptionRight)));
+      bmp.FillRect({x, fw, x + 1, fw + ch - 2}, c);
     }
     int lh = p.LineHeight(true);
     p.Lines({s.caption}, fw + 4, fw + (ch - 2 - lh) / 2, w, false, true, true, Light);

@@ -10,7 +10,7 @@ gfx::Font GfxFont(gfx::FontService& fonts, const FormFont& font) {
   f.unit = gfx::FontUnit::Pixels;
   f.bold = font.bold;
   f.size = std::max(1, font.height);
-  auto probe = fonts.open(f);
+  auto probe = fonts.Open(f);
   if (!probe || probe->metrics().height <= 0) return f;
   // Pixel fonts are asked by the em; the cell is the em plus the leading.
   f.size = std::max(1, (font.height * font.height + probe->metrics().height / 2) / probe->metrics().height);
@@ -18,7 +18,7 @@ gfx::Font GfxFont(gfx::FontService& fonts, const FormFont& font) {
 }
 
 std::shared_ptr<const gfx::FontFace> OpenFormFont(gfx::FontService& fonts, const FormFont& font) {
-  return fonts.open(GfxFont(fonts, font));
+  return fonts.Open(GfxFont(fonts, font));
 }
 
 std::vector<std::string> WrapText(const gfx::FontFace& face, std::string_view text, int wrapWidth) {
@@ -38,7 +38,7 @@ std::vector<std::string> WrapText(const gfx::FontFace& face, std::string_view te
         if (wordEnd == std::string_view::npos) wordEnd = para.size();
         std::string_view word = para.substr(i, wordEnd - i);
         std::string candidate = line.empty() ? std::string(word) : line + " " + std::string(word);
-        if (!line.empty() && face.textExtent(candidate).cx > wrapWidth) {
+        if (!line.empty() && face.TextExtent(candidate).cx > wrapWidth) {
           lines.push_back(line);
           line = std::string(word);
         } else {
@@ -58,7 +58,7 @@ Rect MeasureWrapped(const gfx::FontFace* face, std::string_view text, int wrapWi
   if (!face) return {};
   int width = 0;
   auto lines = WrapText(*face, text, wrapWidth);
-  for (const auto& l : lines) width = std::max(width, face->textExtent(l).cx);
+  for (const auto& l : lines) width = std::max(width, face->TextExtent(l).cx);
   return {0, 0, width, static_cast<int>(lines.size()) * face->metrics().height};
 }
 

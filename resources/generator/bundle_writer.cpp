@@ -39,7 +39,7 @@ bool BundleWriter::Write(std::string_view name, std::string_view ext, std::strin
 }
 
 bool BundleWriter::Bitmap(std::string_view name, const gfx::Bitmap& b) {
-  auto bytes = gfx::codecs::encodeBmp(b, {24, false});
+  auto bytes = gfx::codecs::EncodeBmp(b, {24, false});
   return bytes && Write(name, "bmp", "BITMAP", *bytes);
 }
 

@@ -18,7 +18,7 @@ constexpr int kFactor = 4;  // supersampling of our drawings
 struct Scale {
   int size;
   double u;
-  int px(double v) const { return static_cast<int>(std::lround(v * u * kFactor)); }
+  int Px(double v) const { return static_cast<int>(std::lround(v * u * kFactor)); }
 };
 
 Coverage Glyph(const ArtContext& ctx, std::string_view name, int size) {
@@ -38,8 +38,8 @@ void AddBadge(KeyedPicture& pic, const ArtContext& ctx, std::string_view badge, 
 Coverage RoundBox(const Scale& s, double l, double t, double r, double b, double radius) {
   return Supersample(s.size, s.size, kFactor, [&](gfx::Canvas& c, int) {
     c.setPen({gfx::PenStyle::Clear});
-    c.setBrush(gfx::Brush::solid(0xFFFFFF));
-    c.roundRect(s.px(l), s.px(t), s.px(r) + 1, s.px(b) + 1, s.px(radius * 2), s.px(radius * 2));
+    c.setBrush(gfx::Brush::Solid(0xFFFFFF));
+    c.RoundRect(s.Px(l), s.Px(t), s.Px(r) + 1, s.Px(b) + 1, s.Px(radius * 2), s.Px(radius * 2));
   });
 }
 
@@ -53,12 +53,12 @@ void PaintMouse(KeyedPicture& pic, const Art& art, const Scale& s, const ArtCont
   const Coverage body = RoundBox(s, 6.5, 2, 19.5, 24, 6.5);
   const Coverage inside = RoundBox(s, 8, 3.5, 18, 22.5, 5);
   Coverage top = Supersample(s.size, s.size, kFactor, [&](gfx::Canvas& c, int) {
-    c.fillRect({0, 0, s.px(26), s.px(10.5)}, gfx::Brush::solid(0xFFFFFF));
+    c.FillRect({0, 0, s.Px(26), s.Px(10.5)}, gfx::Brush::Solid(0xFFFFFF));
   });
   Intersect(top, inside);
   auto half = [&](double l, double r) {
     Coverage h = Supersample(s.size, s.size, kFactor, [&](gfx::Canvas& c, int) {
-      c.fillRect({s.px(l), 0, s.px(r), s.px(26)}, gfx::Brush::solid(0xFFFFFF));
+      c.FillRect({s.Px(l), 0, s.Px(r), s.Px(26)}, gfx::Brush::Solid(0xFFFFFF));
     });
     Intersect(h, top);
     return h;
@@ -70,8 +70,8 @@ void PaintMouse(KeyedPicture& pic, const Art& art, const Scale& s, const ArtCont
   if (art.param & 4) pic.Paint(half(13.5, 26), lit);
   // The divider between the buttons and the line under them.
   pic.Paint(Supersample(s.size, s.size, kFactor, [&](gfx::Canvas& c, int) {
-              c.fillRect({s.px(12.5), s.px(3), s.px(13.5), s.px(10.5)}, gfx::Brush::solid(0xFFFFFF));
-              c.fillRect({s.px(7), s.px(10.5), s.px(19), s.px(11.5)}, gfx::Brush::solid(0xFFFFFF));
+              c.FillRect({s.Px(12.5), s.Px(3), s.Px(13.5), s.Px(10.5)}, gfx::Brush::Solid(0xFFFFFF));
+              c.FillRect({s.Px(7), s.Px(10.5), s.Px(19), s.Px(11.5)}, gfx::Brush::Solid(0xFFFFFF));
             }),
             tint);
   const Coverage wheel = RoundBox(s, 11.5, 4.5, 14.5, 9.5, 1.5);
@@ -100,7 +100,7 @@ void PaintKeycap(KeyedPicture& pic, const Art& art, const Scale& s, const ArtCon
     const gfx::Rect r = Bounds(label, 1);
     Coverage cut(r.width(), r.height());
     for (int y = 0; y < cut.h; ++y)
-      for (int x = 0; x < cut.w; ++x) cut.ref(x, y) = label.at(r.left + x, r.top + y);
+      for (int x = 0; x < cut.w; ++x) cut.Ref(x, y) = label.at(r.left + x, r.top + y);
     label = cut;
   }
   const int cx = static_cast<int>(std::lround(13 * s.u)), cy = static_cast<int>(std::lround(12.5 * s.u));
@@ -119,8 +119,8 @@ void PaintCustomKeystroke(KeyedPicture& pic, const Art& art, const Scale& s) {
   const int boxes[4][2] = {{1, 6}, {7, 12}, {13, 18}, {19, 25}};
   gfx::Canvas c(b);
   for (const auto& box : boxes) {
-    c.fillRect({box[0], 0, box[1] + 1, 8}, gfx::Brush::solid(0x9E9E9E));
-    c.frameRect({box[0], 0, box[1] + 1, 8}, gfx::Brush::solid(0xC0C0C0));
+    c.FillRect({box[0], 0, box[1] + 1, 8}, gfx::Brush::Solid(0x9E9E9E));
+    c.FrameRect({box[0], 0, box[1] + 1, 8}, gfx::Brush::Solid(0xC0C0C0));
   }
 }
 
@@ -129,7 +129,7 @@ void PaintScreenFill(KeyedPicture& pic, const Art& art, const Scale& s, const Ar
   const int unit = std::max(1, s.size / 26);
   Coverage screen(s.size, s.size);
   for (int y = unit * 5; y < unit * 17; ++y)
-    for (int x = unit * 4; x < unit * 22; ++x) screen.ref(x, y) = 255;
+    for (int x = unit * 4; x < unit * 22; ++x) screen.Ref(x, y) = 255;
   pic.Paint(screen, art.param);
 }
 
@@ -181,24 +181,24 @@ void PaintGesture(KeyedPicture& pic, const Art& art, const Scale& s) {
   const gfx::Color tint = TintColor(art.tint);
   pic.Paint(Supersample(s.size, s.size, kFactor,
                         [&](gfx::Canvas& c, int) {
-                          c.setPen({gfx::PenStyle::Solid, s.px(2.6), 0xFFFFFF});
+                          c.setPen({gfx::PenStyle::Solid, s.Px(2.6), 0xFFFFFF});
                           std::vector<gfx::Point> line;
-                          for (auto [x, y] : pts) line.push_back({s.px(x), s.px(y)});
-                          c.polyline(line);
+                          for (auto [x, y] : pts) line.push_back({s.Px(x), s.Px(y)});
+                          c.Polyline(line);
                           c.setPen({gfx::PenStyle::Clear});
-                          c.setBrush(gfx::Brush::solid(0xFFFFFF));
-                          gfx::Point tri[3] = {{s.px(ex + dx), s.px(ey + dy)},
-                                               {s.px(ex - dx * head - dy * halfWidth), s.px(ey - dy * head + dx * halfWidth)},
-                                               {s.px(ex - dx * head + dy * halfWidth), s.px(ey - dy * head - dx * halfWidth)}};
-                          c.polygon(tri);
+                          c.setBrush(gfx::Brush::Solid(0xFFFFFF));
+                          gfx::Point tri[3] = {{s.Px(ex + dx), s.Px(ey + dy)},
+                                               {s.Px(ex - dx * head - dy * halfWidth), s.Px(ey - dy * head + dx * halfWidth)},
+                                               {s.Px(ex - dx * head + dy * halfWidth), s.Px(ey - dy * head - dx * halfWidth)}};
+                          c.Polygon(tri);
                         }),
             tint);
   const auto [sx, sy] = pts.front();
   pic.Paint(Supersample(s.size, s.size, kFactor,
                         [&](gfx::Canvas& c, int) {
                           c.setPen({gfx::PenStyle::Clear});
-                          c.setBrush(gfx::Brush::solid(0xFFFFFF));
-                          c.ellipse(s.px(sx - 3), s.px(sy - 3), s.px(sx + 3), s.px(sy + 3));
+                          c.setBrush(gfx::Brush::Solid(0xFFFFFF));
+                          c.Ellipse(s.Px(sx - 3), s.Px(sy - 3), s.Px(sx + 3), s.Px(sy + 3));
                         }),
             TintColor(Tint::Alert));
 }
@@ -211,23 +211,23 @@ void PaintHotspot(KeyedPicture& pic, const Art& art, const Scale& s) {
   const std::string_view z = art.text;
   Coverage lit = Supersample(s.size, s.size, kFactor, [&](gfx::Canvas& c, int) {
     c.setPen({gfx::PenStyle::Clear});
-    c.setBrush(gfx::Brush::solid(0xFFFFFF));
+    c.setBrush(gfx::Brush::Solid(0xFFFFFF));
     const double l = 3.5, t = 5.5, r = 22.5, b = 20.5, band = 3.5, corner = 8;
-    if (z == "T") c.rectangle(s.px(l), s.px(t), s.px(r), s.px(t + band));
-    if (z == "B") c.rectangle(s.px(l), s.px(b - band), s.px(r), s.px(b));
-    if (z == "L") c.rectangle(s.px(l), s.px(t), s.px(l + band), s.px(b));
-    if (z == "R") c.rectangle(s.px(r - band), s.px(t), s.px(r), s.px(b));
+    if (z == "T") c.Rectangle(s.Px(l), s.Px(t), s.Px(r), s.Px(t + band));
+    if (z == "B") c.Rectangle(s.Px(l), s.Px(b - band), s.Px(r), s.Px(b));
+    if (z == "L") c.Rectangle(s.Px(l), s.Px(t), s.Px(l + band), s.Px(b));
+    if (z == "R") c.Rectangle(s.Px(r - band), s.Px(t), s.Px(r), s.Px(b));
     if (z.size() == 2) {
       const double x = z[1] == 'L' ? l : r, y = z[0] == 'T' ? t : b;
       const double ix = z[1] == 'L' ? corner : -corner, iy = z[0] == 'T' ? corner : -corner;
-      gfx::Point tri[3] = {{s.px(x), s.px(y)}, {s.px(x + ix), s.px(y)}, {s.px(x), s.px(y + iy)}};
-      c.polygon(tri);
+      gfx::Point tri[3] = {{s.Px(x), s.Px(y)}, {s.Px(x + ix), s.Px(y)}, {s.Px(x), s.Px(y + iy)}};
+      c.Polygon(tri);
     }
   });
   pic.Paint(lit, TintColor(Tint::Alert));
   // The stand of the screen.
   pic.Paint(Supersample(s.size, s.size, kFactor, [&](gfx::Canvas& c, int) {
-              c.fillRect({s.px(10), s.px(22), s.px(16), s.px(24.5)}, gfx::Brush::solid(0xFFFFFF));
+              c.FillRect({s.Px(10), s.Px(22), s.Px(16), s.Px(24.5)}, gfx::Brush::Solid(0xFFFFFF));
             }),
             TintColor(Tint::Dark));
 }
@@ -239,9 +239,9 @@ Coverage LaserDot(int size, Coverage* glow) {
   auto disc = [&](double r) {
     return Supersample(size, size, kFactor, [&](gfx::Canvas& cv, int f) {
       cv.setPen({gfx::PenStyle::Clear});
-      cv.setBrush(gfx::Brush::solid(0xFFFFFF));
+      cv.setBrush(gfx::Brush::Solid(0xFFFFFF));
       auto p = [&](double v) { return static_cast<int>(std::lround(v * f)); };
-      cv.ellipse(p(c - r * u), p(c - r * u), p(c + r * u), p(c + r * u));
+      cv.Ellipse(p(c - r * u), p(c - r * u), p(c + r * u), p(c + r * u));
     });
   };
   if (glow) *glow = disc(10.5);

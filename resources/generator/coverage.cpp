@@ -15,8 +15,8 @@ Coverage Supersample(int w, int h, int factor, const std::function<void(gfx::Can
     for (int x = 0; x < w; ++x) {
       int sum = 0;
       for (int j = 0; j < factor; ++j)
-        for (int i = 0; i < factor; ++i) sum += gfx::greenOf(big.pixel(x * factor + i, y * factor + j));
-      c.ref(x, y) = static_cast<std::uint8_t>((sum + n / 2) / n);
+        for (int i = 0; i < factor; ++i) sum += gfx::GreenOf(big.pixel(x * factor + i, y * factor + j));
+      c.Ref(x, y) = static_cast<std::uint8_t>((sum + n / 2) / n);
     }
   return c;
 }
@@ -26,7 +26,7 @@ Coverage Placed(const Coverage& src, int w, int h, int x, int y) {
   for (int j = 0; j < src.h; ++j)
     for (int i = 0; i < src.w; ++i) {
       int tx = x + i, ty = y + j;
-      if (tx >= 0 && ty >= 0 && tx < w && ty < h) c.ref(tx, ty) = src.at(i, j);
+      if (tx >= 0 && ty >= 0 && tx < w && ty < h) c.Ref(tx, ty) = src.at(i, j);
     }
   return c;
 }
@@ -39,7 +39,7 @@ Coverage Dilate(const Coverage& src, int r) {
       for (int j = -r; j <= r; ++j)
         for (int i = -r; i <= r; ++i)
           if (i * i + j * j <= r * r + r) m = std::max(m, src.at(x + i, y + j));
-      c.ref(x, y) = m;
+      c.Ref(x, y) = m;
     }
   return c;
 }
@@ -74,8 +74,8 @@ gfx::Rect Bounds(const Coverage& c, std::uint8_t threshold) {
 namespace {
 gfx::Color Mix(gfx::Color over, gfx::Color under, int a) {
   auto ch = [&](int o, int u) { return (o * a + u * (255 - a) + 127) / 255; };
-  return gfx::rgb(ch(gfx::redOf(over), gfx::redOf(under)), ch(gfx::greenOf(over), gfx::greenOf(under)),
-                  ch(gfx::blueOf(over), gfx::blueOf(under)));
+  return gfx::Rgb(ch(gfx::RedOf(over), gfx::RedOf(under)), ch(gfx::GreenOf(over), gfx::GreenOf(under)),
+                  ch(gfx::BlueOf(over), gfx::BlueOf(under)));
 }
 }  // namespace
 
@@ -122,7 +122,7 @@ AlphaPicture::AlphaPicture(int w, int h)
     : w_(w), h_(h), r_(static_cast<std::size_t>(w) * h), g_(r_.size()), b_(r_.size()), a_(r_.size()) {}
 
 void AlphaPicture::Paint(const Coverage& c, gfx::Color color, double opacity) {
-  const double cr = gfx::redOf(color), cg = gfx::greenOf(color), cb = gfx::blueOf(color);
+  const double cr = gfx::RedOf(color), cg = gfx::GreenOf(color), cb = gfx::BlueOf(color);
   for (int y = 0; y < h_; ++y)
     for (int x = 0; x < w_; ++x) {
       double a = c.at(x, y) / 255.0 * opacity;
@@ -142,7 +142,7 @@ gfx::Bitmap AlphaPicture::image() const {
   for (int y = 0; y < h_; ++y)
     for (int x = 0; x < w_; ++x) {
       std::size_t i = static_cast<std::size_t>(y) * w_ + x;
-      b.setPixel(x, y, gfx::rgb(static_cast<int>(std::lround(r_[i])), static_cast<int>(std::lround(g_[i])),
+      b.setPixel(x, y, gfx::Rgb(static_cast<int>(std::lround(r_[i])), static_cast<int>(std::lround(g_[i])),
                                 static_cast<int>(std::lround(b_[i]))));
     }
   return b;

@@ -20,7 +20,7 @@ struct Coverage {
   [[nodiscard]] std::uint8_t at(int x, int y) const {
     return x < 0 || y < 0 || x >= w || y >= h ? 0 : a[static_cast<std::size_t>(y) * w + x];
   }
-  std::uint8_t& ref(int x, int y) { return a[static_cast<std::size_t>(y) * w + x]; }
+  std::uint8_t& Ref(int x, int y) { return a[static_cast<std::size_t>(y) * w + x]; }
 };
 
 // Draws with a canvas at `factor` times the size in white on black and

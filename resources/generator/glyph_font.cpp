@@ -35,7 +35,7 @@ class FreeTypeFace {
         int tx = ox + g->bitmap_left + static_cast<int>(x), ty = oy - g->bitmap_top + static_cast<int>(y);
         if (tx < 0 || ty < 0 || tx >= c.w || ty >= c.h) continue;
         std::uint8_t v = b.buffer[y * static_cast<unsigned>(b.pitch) + x];
-        c.ref(tx, ty) = std::max(c.ref(tx, ty), v);
+        c.Ref(tx, ty) = std::max(c.Ref(tx, ty), v);
       }
     return static_cast<int>(g->advance.x >> 6);
   }
@@ -85,7 +85,7 @@ Coverage TextFont::Render(std::string_view text, int pixelSize) const {
   if (r.empty()) return {};
   Coverage out(r.width(), r.height());
   for (int y = 0; y < out.h; ++y)
-    for (int i = 0; i < out.w; ++i) out.ref(i, y) = wide.at(r.left + i, r.top + y);
+    for (int i = 0; i < out.w; ++i) out.Ref(i, y) = wide.at(r.left + i, r.top + y);
   return out;
 }
 

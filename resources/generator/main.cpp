@@ -94,7 +94,7 @@ void Cursors(BundleWriter& out, const ArtContext& ctx) {
   auto write = [&](std::string_view name, const resources::generator::CursorArt& art, gfx::Color color) {
     CheckGlyph(ctx.glyphs, art.glyph, name);
     const gfx::codecs::IconFrame frame = PaintCursor(art, color, ctx);
-    out.Cursor(name, gfx::codecs::encodeIconFile({&frame, 1}, true));
+    out.Cursor(name, gfx::codecs::EncodeIconFile({&frame, 1}, true));
   };
   for (const auto& entry : resources::FixedCursors) {
     const resources::generator::CursorArt* art = FindCursor(entry.name);
@@ -115,7 +115,7 @@ void Cursors(BundleWriter& out, const ArtContext& ctx) {
 void AppIcons(BundleWriter& out, const ArtContext& ctx) {
   for (bool enabled : {true, false}) {
     const auto frames = PaintAppIcon(enabled, ctx);
-    out.Icon(enabled ? resources::EnabledIconName : resources::DisabledIconName, gfx::codecs::encodeIconFile(frames, false));
+    out.Icon(enabled ? resources::EnabledIconName : resources::DisabledIconName, gfx::codecs::EncodeIconFile(frames, false));
   }
 }
 

@@ -15,12 +15,12 @@ using resources::generator::Sprite;
 
 constexpr gfx::Color kWhite = 0xFFFFFF, kBlack = 0x000000;
 
-int Luma(gfx::Color c) { return (gfx::redOf(c) * 30 + gfx::greenOf(c) * 59 + gfx::blueOf(c) * 11) / 100; }
+int Luma(gfx::Color c) { return (gfx::RedOf(c) * 30 + gfx::GreenOf(c) * 59 + gfx::BlueOf(c) * 11) / 100; }
 
 Coverage Filled(int w, int h, const gfx::Rect& r) {
   Coverage c(w, h);
   for (int y = std::max(0, r.top); y < std::min(h, r.bottom); ++y)
-    for (int x = std::max(0, r.left); x < std::min(w, r.right); ++x) c.ref(x, y) = 255;
+    for (int x = std::max(0, r.left); x < std::min(w, r.right); ++x) c.Ref(x, y) = 255;
   return c;
 }
 
@@ -30,11 +30,11 @@ gfx::Bitmap PaintFlag() {
   pic.Paint(Dilate(Filled(32, 32, flag), 1), kWhite);
   for (int i = 0; i < 9; ++i)
     pic.Paint(Filled(32, 32, {flag.left, flag.top + i * 2, flag.right, flag.top + i * 2 + 2}),
-              i % 2 ? kWhite : gfx::rgb(198, 40, 40));
-  pic.Paint(Filled(32, 32, {flag.left, flag.top, flag.left + 13, flag.top + 10}), gfx::rgb(40, 53, 147));
+              i % 2 ? kWhite : gfx::Rgb(198, 40, 40));
+  pic.Paint(Filled(32, 32, {flag.left, flag.top, flag.left + 13, flag.top + 10}), gfx::Rgb(40, 53, 147));
   Coverage stars(32, 32);
   for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 5; ++x) stars.ref(flag.left + 1 + x * 2 + (y % 2), flag.top + 1 + y * 2) = 255;
+    for (int x = 0; x < 5; ++x) stars.Ref(flag.left + 1 + x * 2 + (y % 2), flag.top + 1 + y * 2) = 255;
   pic.Paint(stars, kWhite);
   return pic.Finish();
 }
@@ -67,9 +67,9 @@ gfx::Point Hotspot(const Coverage& c, Anchor a) {
 Coverage Disc(int size, double cx, double cy, double r) {
   return Supersample(size, size, 4, [&](gfx::Canvas& c, int f) {
     c.setPen({gfx::PenStyle::Clear});
-    c.setBrush(gfx::Brush::solid(kWhite));
+    c.setBrush(gfx::Brush::Solid(kWhite));
     auto p = [&](double v) { return static_cast<int>(std::lround(v * f)); };
-    c.ellipse(p(cx - r), p(cy - r), p(cx + r), p(cy + r));
+    c.Ellipse(p(cx - r), p(cy - r), p(cx + r), p(cy + r));
   });
 }
 
@@ -79,13 +79,13 @@ Coverage CrosshairShape(std::string_view shape, bool filled) {
   Unite(c, Filled(kCursorSize, kCursorSize, {9, 2, 10, 17}));
   Unite(c, Supersample(kCursorSize, kCursorSize, 4, [&](gfx::Canvas& cv, int f) {
           cv.setPen({gfx::PenStyle::InsideFrame, f * 3 / 2, kWhite});
-          cv.setBrush(filled ? gfx::Brush::solid(kWhite) : gfx::Brush::clear());
-          if (shape == "rect") cv.rectangle(14 * f, 15 * f, 29 * f, 27 * f);
-          if (shape == "ellipse") cv.ellipse(14 * f, 15 * f, 30 * f, 28 * f);
+          cv.setBrush(filled ? gfx::Brush::Solid(kWhite) : gfx::Brush::clear());
+          if (shape == "rect") cv.Rectangle(14 * f, 15 * f, 29 * f, 27 * f);
+          if (shape == "ellipse") cv.Ellipse(14 * f, 15 * f, 30 * f, 28 * f);
           if (shape == "line") {
             cv.setPen({gfx::PenStyle::Solid, f * (filled ? 3 : 2), kWhite});
-            cv.moveTo(15 * f, 27 * f);
-            cv.lineTo(29 * f, 15 * f);
+            cv.MoveTo(15 * f, 27 * f);
+            cv.LineTo(29 * f, 15 * f);
           }
         }));
   return c;
@@ -100,9 +100,9 @@ gfx::Bitmap PaintPointer(const Sprite& sprite, const ArtContext& ctx) {
   if (sprite.drawing == Drawing::LaserDot) {
     Coverage glow;
     Coverage core = LaserDot(kPointerSize, &glow);
-    pic.Paint(glow, gfx::rgb(255, 138, 128));
+    pic.Paint(glow, gfx::Rgb(255, 138, 128));
     pic.Paint(core, sprite.color);
-    pic.Paint(Disc(kPointerSize, 14, 14, 2), gfx::rgb(255, 220, 220));
+    pic.Paint(Disc(kPointerSize, 14, 14, 2), gfx::Rgb(255, 220, 220));
     return pic.Finish();
   }
   shape = Placed(ctx.glyphs.Render(sprite.glyph, 30), kPointerSize, kPointerSize, 1, 1);
@@ -147,24 +147,24 @@ std::vector<gfx::codecs::IconFrame> PaintAppIcon(bool enabled, const ArtContext&
     AlphaPicture pic(size, size);
     const Coverage tile = Supersample(size, size, 4, [&](gfx::Canvas& c, int f) {
       c.setPen({gfx::PenStyle::Clear});
-      c.setBrush(gfx::Brush::solid(kWhite));
+      c.setBrush(gfx::Brush::Solid(kWhite));
       const int r = std::max(2, size * 22 / 100) * f * 2;
-      c.roundRect(0, 0, size * f + 1, size * f + 1, r, r);
+      c.RoundRect(0, 0, size * f + 1, size * f + 1, r, r);
     });
     // A vertical gradient: one row of the tile at a time.
     for (int y = 0; y < size; ++y) {
       Coverage row(size, size);
-      for (int x = 0; x < size; ++x) row.ref(x, y) = tile.at(x, y);
+      for (int x = 0; x < size; ++x) row.Ref(x, y) = tile.at(x, y);
       const double t = size > 1 ? y / double(size - 1) : 0;
       auto lerp = [&](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * t)); };
-      const gfx::Color c = enabled ? gfx::rgb(lerp(121, 48), lerp(134, 63), lerp(203, 159))
-                                   : gfx::rgb(lerp(189, 117), lerp(189, 117), lerp(189, 117));
+      const gfx::Color c = enabled ? gfx::Rgb(lerp(121, 48), lerp(134, 63), lerp(203, 159))
+                                   : gfx::Rgb(lerp(189, 117), lerp(189, 117), lerp(189, 117));
       pic.Paint(row, c);
     }
     const int grid = size * 3 / 4;
     const int at = (size - grid) / 2;
     const Coverage glyph = Placed(ctx.glyphs.Render("presentation-play", grid), size, size, at, at);
-    pic.Paint(glyph, enabled ? kWhite : gfx::rgb(238, 238, 238));
+    pic.Paint(glyph, enabled ? kWhite : gfx::Rgb(238, 238, 238));
     frames.push_back({pic.image(), pic.alpha(), {}});
   }
   return frames;

@@ -20,7 +20,7 @@ constexpr gfx::Color kMask = 0x008080;
 gfx::Bitmap Load(std::string_view name) {
   gfx::Bitmap b;
   auto bytes = platform::Resources().BitmapFile(name);
-  if (bytes && !gfx::codecs::decodeBmp(*bytes, b)) b = {};
+  if (bytes && !gfx::codecs::DecodeBmp(*bytes, b)) b = {};
   return b;
 }
 
@@ -105,7 +105,7 @@ TEST(ResourceBundle, EveryCursorOfTheTableIsACursorWithAHotspotOnItsPicture) {
     auto file = platform::Resources().CursorFile(name);
     ASSERT_TRUE(file) << name;
     bool isCursor = false;
-    auto frames = gfx::codecs::decodeIconFile(*file, &isCursor);
+    auto frames = gfx::codecs::DecodeIconFile(*file, &isCursor);
     ASSERT_TRUE(frames && frames->size() == 1 && isCursor) << name;
     const gfx::codecs::IconFrame& f = frames->front();
     EXPECT_EQ(f.image.size(), (gfx::Size{32, 32})) << name;
@@ -131,7 +131,7 @@ TEST(ResourceBundle, ApplicationIconsCarryTheSizesTheWindowsAsk) {
   for (auto name : {resources::EnabledIconName, resources::DisabledIconName}) {
     auto file = platform::Resources().IconFile(name);
     ASSERT_TRUE(file) << name;
-    auto frames = gfx::codecs::decodeIconFile(*file);
+    auto frames = gfx::codecs::DecodeIconFile(*file);
     ASSERT_TRUE(frames) << name;
     std::set<int> sizes;
     for (const auto& f : *frames) sizes.insert(f.image.width());

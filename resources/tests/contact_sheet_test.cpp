@@ -26,7 +26,7 @@ class Sheet {
   // Lays the list out in rows of whole cells, starting a new band.
   void List(const gfx::ImageList& list, int pad, gfx::Color back = kFace) {
     Band(list.count(), list.width() + pad, list.height() + pad, back,
-         [&](int i, int x, int y) { list.draw(canvas_, x + pad / 2, y + pad / 2, i); });
+         [&](int i, int x, int y) { list.Draw(canvas_, x + pad / 2, y + pad / 2, i); });
   }
   void Cursors(gfx::Color back) {
     std::vector<gfx::codecs::IconFrame> frames;
@@ -43,7 +43,7 @@ class Sheet {
     std::vector<gfx::codecs::IconFrame> frames;
     for (auto name : {resources::EnabledIconName, resources::DisabledIconName})
       if (auto file = platform::Resources().IconFile(name))
-        if (auto f = gfx::codecs::decodeIconFile(*file)) frames.insert(frames.end(), f->begin(), f->end());
+        if (auto f = gfx::codecs::DecodeIconFile(*file)) frames.insert(frames.end(), f->begin(), f->end());
     int x = 4;
     for (const auto& f : frames) {
       Blend(f, x, y_ + 4);
@@ -56,37 +56,37 @@ class Sheet {
     for (const char* name : {"bm_Question1", "bm_Question2", "sample_arrows_180x180"}) {
       const gfx::Bitmap& p = resources::Picture(name);
       canvas_.setStretchMode(gfx::StretchMode::Smooth);
-      canvas_.stretchBlt(x, y_ + 4, 160, 120 * p.height() / std::max(1, p.width()) * 160 / 120, p, 0, 0, p.width(),
+      canvas_.StretchBlt(x, y_ + 4, 160, 120 * p.height() / std::max(1, p.width()) * 160 / 120, p, 0, 0, p.width(),
                          p.height());
       x += 168;
     }
     for (const char* name : {"Br_Pattern", "Br_Shade", "Br_Shade2", "Br_Shade3"}) {
-      canvas_.tile({x, y_ + 4, x + 24, y_ + 28}, resources::Picture(name));
+      canvas_.Tile({x, y_ + 4, x + 24, y_ + 28}, resources::Picture(name));
       x += 28;
     }
     const gfx::Bitmap& button = resources::Picture("bm_CustomButton");
-    canvas_.transparentBlt(x - 112, y_ + 36, 26, 26, button, 0, 0, 26, 26, 0x008080);
+    canvas_.TransparentBlt(x - 112, y_ + 36, 26, 26, button, 0, 0, 26, 26, 0x008080);
     y_ += 170;
   }
   bool Write(const std::string& path) {
     gfx::Bitmap out(kWidth, y_);
-    gfx::Canvas(out).draw(0, 0, bmp_);
-    return gfx::codecs::writePngFile(path, out);
+    gfx::Canvas(out).Draw(0, 0, bmp_);
+    return gfx::codecs::WritePngFile(path, out);
   }
 
  private:
   template <class Draw>
   void Band(int count, int cw, int ch, gfx::Color back, Draw draw) {
     const int perRow = (kWidth - 8) / cw, rows = (count + perRow - 1) / perRow;
-    bmp_.fillRect({0, y_, kWidth, y_ + rows * ch + 8}, back);
+    bmp_.FillRect({0, y_, kWidth, y_ + rows * ch + 8}, back);
     for (int i = 0; i < count; ++i) draw(i, 4 + (i % perRow) * cw, y_ + 4 + (i / perRow) * ch);
     y_ += rows * ch + 8;
-    bmp_.fillRect({0, y_, kWidth, y_ + 1}, 0xC0C0C0);
+    bmp_.FillRect({0, y_, kWidth, y_ + 1}, 0xC0C0C0);
     y_ += 1;
   }
   static void Add(std::vector<gfx::codecs::IconFrame>& frames, std::string_view name) {
     auto file = platform::Resources().CursorFile(name);
-    auto f = file ? gfx::codecs::decodeIconFile(*file) : std::nullopt;
+    auto f = file ? gfx::codecs::DecodeIconFile(*file) : std::nullopt;
     frames.push_back(f && !f->empty() ? f->front() : gfx::codecs::IconFrame{gfx::Bitmap(32, 32), {}, {}});
   }
   void Blend(const gfx::codecs::IconFrame& f, int ox, int oy) {
@@ -96,8 +96,8 @@ class Sheet {
         const int a = i < f.alpha.size() ? f.alpha[i] : 255;
         const gfx::Color s = f.image.pixel(x, y), d = bmp_.pixel(ox + x, oy + y);
         auto ch = [&](int sc, int dc) { return (sc * a + dc * (255 - a)) / 255; };
-        bmp_.setPixel(ox + x, oy + y, gfx::rgb(ch(gfx::redOf(s), gfx::redOf(d)), ch(gfx::greenOf(s), gfx::greenOf(d)),
-                                               ch(gfx::blueOf(s), gfx::blueOf(d))));
+        bmp_.setPixel(ox + x, oy + y, gfx::Rgb(ch(gfx::RedOf(s), gfx::RedOf(d)), ch(gfx::GreenOf(s), gfx::GreenOf(d)),
+                                               ch(gfx::BlueOf(s), gfx::BlueOf(d))));
       }
   }
   gfx::Bitmap bmp_;

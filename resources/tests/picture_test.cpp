@@ -21,7 +21,7 @@ class PictureTest : public SimTest {
 gfx::Bitmap Gradient() {
   gfx::Bitmap b(64, 48);
   for (int y = 0; y < b.height(); ++y)
-    for (int x = 0; x < b.width(); ++x) b.setPixel(x, y, gfx::rgb(x * 4, y * 5, 128));
+    for (int x = 0; x < b.width(); ++x) b.setPixel(x, y, gfx::Rgb(x * 4, y * 5, 128));
   return b;
 }
 
@@ -30,8 +30,8 @@ int LargestDifference(const gfx::Bitmap& a, const gfx::Bitmap& b) {
   for (int y = 0; y < a.height(); ++y)
     for (int x = 0; x < a.width(); ++x) {
       gfx::Color p = a.pixel(x, y), q = b.pixel(x, y);
-      worst = std::max({worst, std::abs(gfx::redOf(p) - gfx::redOf(q)), std::abs(gfx::greenOf(p) - gfx::greenOf(q)),
-                        std::abs(gfx::blueOf(p) - gfx::blueOf(q))});
+      worst = std::max({worst, std::abs(gfx::RedOf(p) - gfx::RedOf(q)), std::abs(gfx::GreenOf(p) - gfx::GreenOf(q)),
+                        std::abs(gfx::BlueOf(p) - gfx::BlueOf(q))});
     }
   return worst;
 }
@@ -41,7 +41,7 @@ TEST_F(PictureTest, RoundTripsInBothFormats) {
   ASSERT_TRUE(resources::SavePicture(original, "C:\\Slides\\exact.bmp"));
   gfx::Bitmap back;
   ASSERT_TRUE(resources::LoadPicture(back, "C:\\Slides\\exact.bmp"));
-  EXPECT_TRUE(back.samePixels(original));
+  EXPECT_TRUE(back.SamePixels(original));
 
   ASSERT_TRUE(resources::SavePicture(original, "C:\\Slides\\close.jpg"));
   ASSERT_TRUE(resources::SavePicture(original, "C:\\Slides\\close.jpeg"));
@@ -54,7 +54,7 @@ TEST_F(PictureTest, RoundTripsInBothFormats) {
 
   // Quality 80 exactly: a different quality gives a different file.
   auto at80 = ReadFile("C:\\Slides\\close.jpg");
-  auto q80 = gfx::codecs::encodeJpeg(original, 80), q95 = gfx::codecs::encodeJpeg(original, 95);
+  auto q80 = gfx::codecs::EncodeJpeg(original, 80), q95 = gfx::codecs::EncodeJpeg(original, 95);
   ASSERT_TRUE(q80 && q95);
   EXPECT_EQ(at80, std::string(q80->begin(), q80->end()));
   EXPECT_NE(at80, std::string(q95->begin(), q95->end()));
@@ -76,7 +76,7 @@ TEST_F(PictureTest, WhatCannotBeLoadedLeavesTheBitmapAsItWas) {
     EXPECT_TRUE(empty.empty());
     gfx::Bitmap kept(3, 2, 0x00FF00);
     EXPECT_FALSE(resources::LoadPicture(kept, path));
-    EXPECT_TRUE(kept.samePixels(gfx::Bitmap(3, 2, 0x00FF00)));
+    EXPECT_TRUE(kept.SamePixels(gfx::Bitmap(3, 2, 0x00FF00)));
   }
   EXPECT_FALSE(resources::SavePicture(original, "C:\\Slides\\out.png"));
   EXPECT_FALSE(process().Exists("C:\\Slides\\out.png"));

@@ -24,7 +24,7 @@ constexpr gfx::Color kMask = 0x008080, kMagenta = 0xFF00FF;
 class FakeResources final : public platform::ProgramResources {
  public:
   std::map<std::string, std::vector<std::uint8_t>> bitmaps, cursors;
-  void Put(const std::string& name, const gfx::Bitmap& b) { bitmaps[name] = *gfx::codecs::encodeBmp(b); }
+  void Put(const std::string& name, const gfx::Bitmap& b) { bitmaps[name] = *gfx::codecs::EncodeBmp(b); }
   std::optional<std::vector<std::uint8_t>> BitmapFile(std::string_view name) override {
     return Find(bitmaps, name);
   }
@@ -75,7 +75,7 @@ TEST_F(ResourcesTest, LargeListTakesTheBigPictureOrStretchesTheSmallOne) {
   small.setPixel(3, 4, 0x0000FF);
   fake.Put("tb_Pen", small);
   gfx::Bitmap big(40, 40, kMask);  // another size is stretched to the cell
-  big.fillRect({0, 0, 20, 20}, 0x00FF00);
+  big.FillRect({0, 0, 20, 20}, 0x00FF00);
   fake.Put("tb_Zoom", small);
   fake.Put("tb_Zoom_Big", big);
   Load();
@@ -124,7 +124,7 @@ TEST_F(ResourcesTest, AutoshapeSheetIsCutIntoItsCellsOnTheKeyColour) {
   const int w = 3 * resources::AutoshapeColumnPitch + 16, h = 33 * resources::AutoshapeRowPitch + 16;
   gfx::Bitmap sheet(w, h, 0xFFFFFF);
   for (int i = 0; i < resources::AutoshapeCount; ++i)
-    sheet.fillRect({(i % 4) * 23, (i / 4) * 20, (i % 4) * 23 + 16, (i / 4) * 20 + 16}, static_cast<gfx::Color>(i + 1));
+    sheet.FillRect({(i % 4) * 23, (i / 4) * 20, (i % 4) * 23 + 16, (i / 4) * 20 + 16}, static_cast<gfx::Color>(i + 1));
   fake.Put("bm_Autoshapes", sheet);
   Load();
   for (int i : {0, 1, 3, 4, 77, 135}) {
@@ -165,7 +165,7 @@ TEST_F(ResourcesTest, SwatchesAreDotsLinesAndPagesInTheStockColours) {
 
 TEST_F(ResourcesTest, CursorsComeWithTheirPictureAndHotspotOrNotAtAll) {
   gfx::codecs::IconFrame frame{gfx::Bitmap(32, 32, 0x00FF00), std::vector<std::uint8_t>(32 * 32, 255), {3, 29}};
-  fake.cursors["crPen_Blue"] = gfx::codecs::encodeIconFile({&frame, 1}, true);
+  fake.cursors["crPen_Blue"] = gfx::codecs::EncodeIconFile({&frame, 1}, true);
   fake.cursors["id_Zoom"] = {1, 2, 3};  // a cursor the system has, with a file we cannot read
   Load();
   const resources::ScreenCursorImage* blue = resources::ScreenCursor(100 + 4);
@@ -191,7 +191,7 @@ class OwnPictureTool final : public tool::TTool {
     DrawStockIcon(b, resources::tb_Pen);
     b.setPixel(b.width() - 1, 0, 0x0000FF);
   }
-  void DrawPreview(gfx::Bitmap& b) override { b.fill(0x00FF00); }
+  void DrawPreview(gfx::Bitmap& b) override { b.Fill(0x00FF00); }
 };
 
 TEST_F(ResourcesTest, ToolsDrawTheirOwnSlotsWhichFreedToolsGiveBack) {

@@ -7,7 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   gfx::Bitmap out;
   // A small pixel budget keeps the fuzzer fast without hiding any header path.
-  if (gfx::codecs::decodeBmp({data, size}, out, 1 << 22)) {
+  if (gfx::codecs::DecodeBmp({data, size}, out, 1 << 22)) {
     volatile gfx::Color c = out.pixel(out.width() - 1, out.height() - 1);
     (void)c;
   }

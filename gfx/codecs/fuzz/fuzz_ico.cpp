@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   bool cursor = false;
-  if (auto frames = gfx::codecs::decodeIconFile({data, size}, &cursor)) {
+  if (auto frames = gfx::codecs::DecodeIconFile({data, size}, &cursor)) {
     for (const auto& f : *frames) {
       auto pixels = static_cast<std::size_t>(f.image.width()) * static_cast<std::size_t>(f.image.height());
       if (f.alpha.size() != pixels) std::abort();

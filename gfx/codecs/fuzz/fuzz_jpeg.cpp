@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   gfx::Bitmap out;
-  if (gfx::codecs::decodeJpeg({data, size}, out, 1 << 22)) {
+  if (gfx::codecs::DecodeJpeg({data, size}, out, 1 << 22)) {
     volatile gfx::Color c = out.pixel(out.width() - 1, out.height() - 1);
     (void)c;
   }

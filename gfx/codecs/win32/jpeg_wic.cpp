@@ -39,7 +39,7 @@ bool factory(Com<IWICImagingFactory>& f) {
 
 }  // namespace
 
-bool decodeJpeg(std::span<const std::uint8_t> data, Bitmap& out, long long maxPixels) {
+bool DecodeJpeg(std::span<const std::uint8_t> data, Bitmap& out, long long maxPixels) {
   if (data.size() < 4 || data[0] != 0xFF || data[1] != 0xD8 || data.size() > 0x7FFFFFFF) return false;
   ComScope com;
   Com<IWICImagingFactory> f;
@@ -65,7 +65,7 @@ bool decodeJpeg(std::span<const std::uint8_t> data, Bitmap& out, long long maxPi
                               WICBitmapPaletteTypeCustom)))
     return false;
   Bitmap image;
-  if (!image.create(static_cast<int>(w), static_cast<int>(h))) return false;
+  if (!image.Create(static_cast<int>(w), static_cast<int>(h))) return false;
   const UINT stride = static_cast<UINT>(image.stride()) * 4;
   if (FAILED(conv->CopyPixels(nullptr, stride, stride * h, reinterpret_cast<BYTE*>(image.data()))))
     return false;
@@ -77,7 +77,7 @@ bool decodeJpeg(std::span<const std::uint8_t> data, Bitmap& out, long long maxPi
   return true;
 }
 
-std::optional<std::vector<std::uint8_t>> encodeJpeg(const Bitmap& b, int quality) {
+std::optional<std::vector<std::uint8_t>> EncodeJpeg(const Bitmap& b, int quality) {
   if (b.empty()) return std::nullopt;
   ComScope com;
   Com<IWICImagingFactory> f;

@@ -16,7 +16,7 @@ namespace {
 
 std::wstring toWide(std::string_view utf8) {
   std::wstring out;
-  for (char32_t cp : decodeUtf8(utf8)) {
+  for (char32_t cp : DecodeUtf8(utf8)) {
     if (cp >= 0x10000) {
       cp -= 0x10000;
       out.push_back(static_cast<wchar_t>(0xD800 + (cp >> 10)));
@@ -62,7 +62,7 @@ class GdiFace final : public FontFace {
   std::string family() const override { return family_; }
   const FontMetrics& metrics() const override { return m_; }
 
-  Size textExtent(std::string_view utf8) const override {
+  Size TextExtent(std::string_view utf8) const override {
     const std::wstring w = toWide(utf8);
     SIZE s{0, 0};
     if (!w.empty()) GetTextExtentPoint32W(dc_, w.c_str(), static_cast<int>(w.size()), &s);
@@ -78,11 +78,11 @@ class GdiFace final : public FontFace {
     return {0, width, 0};
   }
 
-  TextMask render(std::string_view utf8) const override {
+  TextMask Render(std::string_view utf8) const override {
     TextMask m;
     const std::wstring w = toWide(utf8);
     if (w.empty()) return m;
-    const Size ext = textExtent(utf8);
+    const Size ext = TextExtent(utf8);
     m.left = -overhang_;
     m.width = ext.cx + 2 * overhang_;
     m.height = m_.height;
@@ -132,8 +132,8 @@ class GdiFontService final : public FontService {
 
   int dpi() const override { return dpi_; }
 
-  std::shared_ptr<const FontFace> open(const Font& f) override {
-    const int px = fontPixelSize(f, dpi_);
+  std::shared_ptr<const FontFace> Open(const Font& f) override {
+    const int px = FontPixelSize(f, dpi_);
     auto key = std::make_tuple(f.face, px, f.bold, f.italic, f.underline, f.strikeout,
                                static_cast<int>(f.quality));
     if (auto it = cache_.find(key); it != cache_.end()) return it->second;
@@ -167,6 +167,6 @@ class GdiFontService final : public FontService {
 
 }  // namespace
 
-std::unique_ptr<FontService> createFontService(int dpi) { return std::make_unique<GdiFontService>(dpi); }
+std::unique_ptr<FontService> CreateFontService(int dpi) { return std::make_unique<GdiFontService>(dpi); }
 
 }  // namespace gfx::font

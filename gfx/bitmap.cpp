@@ -30,10 +30,10 @@ bool Bitmap::Create(int width, int height, Color fill) {
   data_ = nullptr;
   width_ = height_ = stride_ = 0;
   if (width <= 0 || height <= 0) return width == 0 || height == 0;
-  if (width > kMaxDimension || height > kMaxDimension ||
-      static_cast<long long>(width) * height > kMaxPixels)
+  if (width > MaxDimension || height > MaxDimension ||
+      static_cast<long long>(width) * height > MaxPixels)
     return false;
-  storage_.assign(static_cast<std::size_t>(width) * height, ToPixel(fill) & kRgbMask);
+  storage_.assign(static_cast<std::size_t>(width) * height, ToPixel(fill) & RgbMask);
   data_ = storage_.data();
   width_ = width;
   height_ = height;
@@ -42,13 +42,13 @@ bool Bitmap::Create(int width, int height, Color fill) {
 }
 
 Color Bitmap::pixel(int x, int y) const {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return kInvalidColor;
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return InvalidColor;
   return ToColor(row(y)[x]);
 }
 
 void Bitmap::setPixel(int x, int y, Color c) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-  row(y)[x] = ToPixel(c) & kRgbMask;
+  row(y)[x] = ToPixel(c) & RgbMask;
 }
 
 void Bitmap::Fill(Color c) { FillRect(bounds(), c); }
@@ -56,14 +56,14 @@ void Bitmap::Fill(Color c) { FillRect(bounds(), c); }
 void Bitmap::FillRect(const Rect& r, Color c) {
   const Rect clipped = Intersect(r.Normalized(), bounds());
   if (clipped.empty()) return;
-  const Pixel p = ToPixel(c) & kRgbMask;
+  const Pixel p = ToPixel(c) & RgbMask;
   for (int y = clipped.top; y < clipped.bottom; ++y)
     std::fill(row(y) + clipped.left, row(y) + clipped.right, p);
 }
 
 int Bitmap::ReplaceColor(Color from, Color to) {
-  const Pixel a = ToPixel(from) & kRgbMask;
-  const Pixel b = ToPixel(to) & kRgbMask;
+  const Pixel a = ToPixel(from) & RgbMask;
+  const Pixel b = ToPixel(to) & RgbMask;
   int changed = 0;
   for (int y = 0; y < height_; ++y) {
     Pixel* p = row(y);

@@ -12,8 +12,8 @@ class Bitmap {
  public:
   // Guards against absurd sizes coming from files or arithmetic: beyond these the
   // bitmap stays empty instead of asking for gigabytes.
-  static constexpr int kMaxDimension = 1 << 15;
-  static constexpr long long kMaxPixels = 1LL << 28;
+  static constexpr int MaxDimension = 1 << 15;
+  static constexpr long long MaxPixels = 1LL << 28;
 
   Bitmap() = default;
   Bitmap(int width, int height, Color fill = 0) { Create(width, height, fill); }
@@ -43,7 +43,7 @@ class Bitmap {
   [[nodiscard]] Pixel* data() { return data_; }
   [[nodiscard]] const Pixel* data() const { return data_; }
 
-  // kInvalidColor outside the bitmap, as GetPixel answers.
+  // InvalidColor outside the bitmap, as GetPixel answers.
   [[nodiscard]] Color pixel(int x, int y) const;
   void setPixel(int x, int y, Color c);
 

@@ -99,11 +99,11 @@ class Canvas {
   bool PatBlt(int x, int y, int w, int h, std::uint32_t rop);
   bool BitBlt(int x, int y, int w, int h, const Bitmap* src, int sx, int sy, std::uint32_t rop);
   bool Draw(int x, int y, const Bitmap& src) {
-    return BitBlt(x, y, src.width(), src.height(), &src, 0, 0, rop3::kSrcCopy);
+    return BitBlt(x, y, src.width(), src.height(), &src, 0, 0, rop3::SrcCopy);
   }
   // Negative widths or heights mirror, as on the platform.
   bool StretchBlt(int x, int y, int w, int h, const Bitmap& src, int sx, int sy, int sw, int sh,
-                  std::uint32_t rop = rop3::kSrcCopy);
+                  std::uint32_t rop = rop3::SrcCopy);
   // Stretched copy (nearest) leaving out the source pixels of colour key.
   bool TransparentBlt(int x, int y, int w, int h, const Bitmap& src, int sx, int sy, int sw,
                       int sh, Color key);

@@ -74,7 +74,7 @@ bool Canvas::BitBlt(int x, int y, int w, int h, const Bitmap* src, int sx, int s
       Rop3Row row{drow + x0, nullptr, nullptr, pat.color, n};
       if (useS) {
         const Pixel* s = srow + (x0 + offX);
-        if (self && op != rop3::Index(rop3::kSrcCopy)) {
+        if (self && op != rop3::Index(rop3::SrcCopy)) {
           std::memcpy(srcRow.data(), s, static_cast<std::size_t>(n) * sizeof(Pixel));
           s = srcRow.data();
         }

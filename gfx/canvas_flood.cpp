@@ -7,7 +7,7 @@ namespace gfx {
 bool Canvas::FloodFill(int x, int y, Color c, FloodMode mode) {
   const Rect box = clipBox();
   if (!box.Contains(x, y) || (s_.clip && !s_.clip->Contains(x, y))) return false;
-  const Pixel key = ToPixel(c) & kRgbMask;
+  const Pixel key = ToPixel(c) & RgbMask;
   const Bitmap& bmp = *target_;
   auto fillable = [&](int px, int py) {
     if (s_.clip && !s_.clip->Contains(px, py)) return false;

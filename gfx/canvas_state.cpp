@@ -38,7 +38,7 @@ void Ink::ExpandRow(int x, int y, int n, Pixel* out) const {
 
 Ink CanvasPainter::PenInk(const Canvas&, Color color) {
   Ink ink;
-  ink.color = ToPixel(color) & kRgbMask;
+  ink.color = ToPixel(color) & RgbMask;
   return ink;
 }
 
@@ -47,15 +47,15 @@ Ink CanvasPainter::BrushInk(const Canvas& c, const Brush& b) {
   ink.origin = c.s_.brushOrigin;
   switch (b.kind) {
     case Brush::Kind::Clear: ink.none = true; return ink;
-    case Brush::Kind::Solid: ink.color = ToPixel(b.color) & kRgbMask; return ink;
+    case Brush::Kind::Solid: ink.color = ToPixel(b.color) & RgbMask; return ink;
     case Brush::Kind::Hatch:
     case Brush::Kind::Pattern: break;
   }
   ink.solid = false;
   const bool hatch = b.kind == Brush::Kind::Hatch;
   const PatternBits bits = hatch ? HatchBits(b.hatch) : b.bits;
-  const Pixel fg = ToPixel(hatch ? b.color : c.s_.textColor) & kRgbMask;
-  const Pixel bg = ToPixel(c.s_.backgroundColor) & kRgbMask;
+  const Pixel fg = ToPixel(hatch ? b.color : c.s_.textColor) & RgbMask;
+  const Pixel bg = ToPixel(c.s_.backgroundColor) & RgbMask;
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 8; ++x) {
       const bool one = (bits[y] & (0x80 >> x)) != 0;

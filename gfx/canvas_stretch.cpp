@@ -154,7 +154,7 @@ bool Canvas::StretchBlt(int x, int y, int w, int h, const Bitmap& src, int sx, i
     pat = CanvasPainter::BrushInk(*this, s_.brush);
     if (pat.none) return true;
   }
-  const bool copy = op == rop3::Index(rop3::kSrcCopy);
+  const bool copy = op == rop3::Index(rop3::SrcCopy);
   std::vector<Pixel> tmp(static_cast<std::size_t>(st.ax.vis1 - st.ax.vis0));
   std::vector<Pixel> patRow(useP && !pat.solid ? tmp.size() : 0);
   auto combine = [&](Pixel* d, const Pixel* s, int x0, int yy, int n) {
@@ -239,7 +239,7 @@ bool Canvas::TransparentBlt(int x, int y, int w, int h, const Bitmap& src, int s
   }
   const StretchSetup st = Setup(clipBox(), x, y, w, h, *from, sx, sy, sw, sh);
   if (!st.ok) return true;
-  const Pixel k = ToPixel(key) & kRgbMask;
+  const Pixel k = ToPixel(key) & RgbMask;
   const AxisMap mx = NearestMap(st.ax), my = NearestMap(st.ay);
   const int xEnd = mx.first + static_cast<int>(mx.src.size());
   for (std::size_t j = 0; j < my.src.size(); ++j) {

@@ -29,7 +29,7 @@ void Canvas::TextOut(int x, int y, std::string_view utf8) {
   const Rect box = clipBox();
   const Rect area = Intersect(box, Rect{ClampToInt(ox), ClampToInt(oy), ClampToInt(ox + m.width),
                                         ClampToInt(oy + m.height)});
-  const Pixel ink = ToPixel(s_.textColor) & kRgbMask;
+  const Pixel ink = ToPixel(s_.textColor) & RgbMask;
   for (int yy = area.top; yy < area.bottom; ++yy) {
     const std::uint8_t* cov = m.coverage.data() + static_cast<std::size_t>(yy - oy) * m.width;
     Pixel* row = target_->row(yy);

@@ -31,8 +31,8 @@ std::u32string DecodeUtf8(std::string_view s) {
       if ((t & 0xC0) != 0x80) ok = false;
       cp = (cp << 6) | (t & 0x3F);
     }
-    static constexpr char32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (!ok || cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    static constexpr char32_t Min[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (!ok || cp < Min[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
       out.push_back(0xFFFD);
       ++i;
       continue;

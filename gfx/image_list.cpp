@@ -47,8 +47,8 @@ void ImageList::Remove(int index) {
 }
 
 const Bitmap& ImageList::image(int index) const {
-  static const Bitmap kNone;
-  return valid(index) ? slots_[static_cast<std::size_t>(index)].image : kNone;
+  static const Bitmap None;
+  return valid(index) ? slots_[static_cast<std::size_t>(index)].image : None;
 }
 
 bool ImageList::Draw(Canvas& canvas, int x, int y, int index) const {

@@ -11,7 +11,7 @@ namespace {
 
 template <class Rows>
 void AddRows(const Rows& rows, const Rect& r, SpanCollector& c) {
-  const Rect lim = Intersect(r, kShapeLimit);
+  const Rect lim = Intersect(r, ShapeLimit);
   for (int y = lim.top; y < lim.bottom; ++y) {
     const Span s = rows.at(y);
     c.Add(y, std::max(s.x0, lim.left), std::min(s.x1, lim.right));
@@ -22,7 +22,7 @@ void AddRows(const Rows& rows, const Rect& r, SpanCollector& c) {
 
 Region Region::FromRect(const Rect& r) {
   SpanCollector c;
-  c.AddRect(Intersect(r.Normalized(), kShapeLimit));
+  c.AddRect(Intersect(r.Normalized(), ShapeLimit));
   return c.Build();
 }
 
@@ -44,7 +44,7 @@ Region Region::RoundRect(const Rect& r, int cornerWidth, int cornerHeight) {
 
 Region Region::Polygon(std::span<const Point> points, FillMode mode) {
   SpanCollector c;
-  RasterizePolygon(points, mode, kShapeLimit, c);
+  RasterizePolygon(points, mode, ShapeLimit, c);
   return c.Build();
 }
 

@@ -6,7 +6,7 @@ namespace gfx {
 
 namespace {
 
-constexpr Pixel kM = kRgbMask;
+constexpr Pixel M = RgbMask;
 
 template <class F>
 inline void ForRow(Pixel* d, int n, F f) {
@@ -18,36 +18,36 @@ inline void ForRow(Pixel* d, int n, F f) {
 Pixel ApplyRop2(Rop2 mode, Pixel p, Pixel d) {
   switch (mode) {
     case Rop2::Black: return 0;
-    case Rop2::NotMergePen: return ~(p | d) & kM;
-    case Rop2::MaskNotPen: return ~p & d & kM;
-    case Rop2::NotCopyPen: return ~p & kM;
-    case Rop2::MaskPenNot: return p & ~d & kM;
-    case Rop2::Not: return ~d & kM;
-    case Rop2::XorPen: return (p ^ d) & kM;
-    case Rop2::NotMaskPen: return ~(p & d) & kM;
-    case Rop2::MaskPen: return p & d & kM;
-    case Rop2::NotXorPen: return ~(p ^ d) & kM;
+    case Rop2::NotMergePen: return ~(p | d) & M;
+    case Rop2::MaskNotPen: return ~p & d & M;
+    case Rop2::NotCopyPen: return ~p & M;
+    case Rop2::MaskPenNot: return p & ~d & M;
+    case Rop2::Not: return ~d & M;
+    case Rop2::XorPen: return (p ^ d) & M;
+    case Rop2::NotMaskPen: return ~(p & d) & M;
+    case Rop2::MaskPen: return p & d & M;
+    case Rop2::NotXorPen: return ~(p ^ d) & M;
     case Rop2::Nop: return d;
-    case Rop2::MergeNotPen: return (~p | d) & kM;
-    case Rop2::CopyPen: return p & kM;
-    case Rop2::MergePenNot: return (p | ~d) & kM;
-    case Rop2::MergePen: return (p | d) & kM;
-    case Rop2::White: return kM;
+    case Rop2::MergeNotPen: return (~p | d) & M;
+    case Rop2::CopyPen: return p & M;
+    case Rop2::MergePenNot: return (p | ~d) & M;
+    case Rop2::MergePen: return (p | d) & M;
+    case Rop2::White: return M;
   }
   return d;
 }
 
 void Rop2Row(Rop2 mode, Pixel* d, int n, Pixel p) {
-  p &= kM;
+  p &= M;
   switch (mode) {
     case Rop2::CopyPen: std::fill(d, d + n, p); return;
     case Rop2::Black: std::fill(d, d + n, 0u); return;
-    case Rop2::White: std::fill(d, d + n, kM); return;
-    case Rop2::NotCopyPen: std::fill(d, d + n, ~p & kM); return;
+    case Rop2::White: std::fill(d, d + n, M); return;
+    case Rop2::NotCopyPen: std::fill(d, d + n, ~p & M); return;
     case Rop2::Nop: return;
     case Rop2::XorPen: ForRow(d, n, [p](Pixel v) { return v ^ p; }); return;
-    case Rop2::NotXorPen: ForRow(d, n, [p](Pixel v) { return v ^ p ^ kM; }); return;
-    case Rop2::Not: ForRow(d, n, [](Pixel v) { return v ^ kM; }); return;
+    case Rop2::NotXorPen: ForRow(d, n, [p](Pixel v) { return v ^ p ^ M; }); return;
+    case Rop2::Not: ForRow(d, n, [](Pixel v) { return v ^ M; }); return;
     case Rop2::MaskPen: ForRow(d, n, [p](Pixel v) { return v & p; }); return;
     case Rop2::MergePen: ForRow(d, n, [p](Pixel v) { return v | p; }); return;
     default: ForRow(d, n, [mode, p](Pixel v) { return ApplyRop2(mode, p, v); }); return;
@@ -71,7 +71,7 @@ void Rop3General(std::uint8_t index, const Rop3Row& r) {
       if (!(index & (1 << bit))) continue;
       out |= ((bit & 4) ? p : ~p) & ((bit & 2) ? s : ~s) & ((bit & 1) ? d : ~d);
     }
-    r.d[i] = out & kM;
+    r.d[i] = out & M;
   }
 }
 
@@ -90,7 +90,7 @@ void SrcPaint(const Rop3Row& r) {
   for (int i = 0; i < r.n; ++i) r.d[i] |= r.s[i];
 }
 void NotSrcCopy(const Rop3Row& r) {
-  for (int i = 0; i < r.n; ++i) r.d[i] = r.s[i] ^ kM;
+  for (int i = 0; i < r.n; ++i) r.d[i] = r.s[i] ^ M;
 }
 void MergeCopy(const Rop3Row& r) {
   if (r.p) {
@@ -121,27 +121,27 @@ void PatInvert(const Rop3Row& r) {
   }
 }
 void DstInvert(const Rop3Row& r) {
-  for (int i = 0; i < r.n; ++i) r.d[i] ^= kM;
+  for (int i = 0; i < r.n; ++i) r.d[i] ^= M;
 }
 void Blackness(const Rop3Row& r) { std::fill(r.d, r.d + r.n, 0u); }
-void Whiteness(const Rop3Row& r) { std::fill(r.d, r.d + r.n, kM); }
+void Whiteness(const Rop3Row& r) { std::fill(r.d, r.d + r.n, M); }
 
 }  // namespace
 
 Rop3RowFn Rop3FastPath(std::uint8_t index) {
   switch (index) {
-    case rop3::Index(rop3::kSrcCopy): return SrcCopy;
-    case rop3::Index(rop3::kSrcInvert): return SrcInvert;
-    case rop3::Index(rop3::kSrcAnd): return SrcAnd;
-    case rop3::Index(rop3::kSrcPaint): return SrcPaint;
-    case rop3::Index(rop3::kNotSrcCopy): return NotSrcCopy;
-    case rop3::Index(rop3::kMergeCopy): return MergeCopy;
-    case rop3::Index(rop3::kDestAndPatOrNotSrc): return DestAndPatOrNotSrc;
-    case rop3::Index(rop3::kPatCopy): return PatCopy;
-    case rop3::Index(rop3::kPatInvert): return PatInvert;
-    case rop3::Index(rop3::kDstInvert): return DstInvert;
-    case rop3::Index(rop3::kBlackness): return Blackness;
-    case rop3::Index(rop3::kWhiteness): return Whiteness;
+    case rop3::Index(rop3::SrcCopy): return SrcCopy;
+    case rop3::Index(rop3::SrcInvert): return SrcInvert;
+    case rop3::Index(rop3::SrcAnd): return SrcAnd;
+    case rop3::Index(rop3::SrcPaint): return SrcPaint;
+    case rop3::Index(rop3::NotSrcCopy): return NotSrcCopy;
+    case rop3::Index(rop3::MergeCopy): return MergeCopy;
+    case rop3::Index(rop3::DestAndPatOrNotSrc): return DestAndPatOrNotSrc;
+    case rop3::Index(rop3::PatCopy): return PatCopy;
+    case rop3::Index(rop3::PatInvert): return PatInvert;
+    case rop3::Index(rop3::DstInvert): return DstInvert;
+    case rop3::Index(rop3::Blackness): return Blackness;
+    case rop3::Index(rop3::Whiteness): return Whiteness;
     default: return nullptr;
   }
 }

@@ -31,23 +31,23 @@ enum class Rop2 : int {
 // Ternary raster operation codes; only the third byte (the truth table over
 // P = 0xF0, S = 0xCC, D = 0xAA) decides the result.
 namespace rop3 {
-inline constexpr std::uint32_t kSrcCopy = 0x00CC0020;
-inline constexpr std::uint32_t kSrcPaint = 0x00EE0086;
-inline constexpr std::uint32_t kSrcAnd = 0x008800C6;
-inline constexpr std::uint32_t kSrcInvert = 0x00660046;
-inline constexpr std::uint32_t kSrcErase = 0x00440328;
-inline constexpr std::uint32_t kNotSrcCopy = 0x00330008;
-inline constexpr std::uint32_t kNotSrcErase = 0x001100A6;
-inline constexpr std::uint32_t kMergeCopy = 0x00C000CA;
-inline constexpr std::uint32_t kMergePaint = 0x00BB0226;
-inline constexpr std::uint32_t kPatCopy = 0x00F00021;
-inline constexpr std::uint32_t kPatPaint = 0x00FB0A09;
-inline constexpr std::uint32_t kPatInvert = 0x005A0049;
-inline constexpr std::uint32_t kDstInvert = 0x00550009;
-inline constexpr std::uint32_t kBlackness = 0x00000042;
-inline constexpr std::uint32_t kWhiteness = 0x00FF0062;
+inline constexpr std::uint32_t SrcCopy = 0x00CC0020;
+inline constexpr std::uint32_t SrcPaint = 0x00EE0086;
+inline constexpr std::uint32_t SrcAnd = 0x008800C6;
+inline constexpr std::uint32_t SrcInvert = 0x00660046;
+inline constexpr std::uint32_t SrcErase = 0x00440328;
+inline constexpr std::uint32_t NotSrcCopy = 0x00330008;
+inline constexpr std::uint32_t NotSrcErase = 0x001100A6;
+inline constexpr std::uint32_t MergeCopy = 0x00C000CA;
+inline constexpr std::uint32_t MergePaint = 0x00BB0226;
+inline constexpr std::uint32_t PatCopy = 0x00F00021;
+inline constexpr std::uint32_t PatPaint = 0x00FB0A09;
+inline constexpr std::uint32_t PatInvert = 0x005A0049;
+inline constexpr std::uint32_t DstInvert = 0x00550009;
+inline constexpr std::uint32_t Blackness = 0x00000042;
+inline constexpr std::uint32_t Whiteness = 0x00FF0062;
 // Destination AND (pattern OR NOT source): the translucent spotlight veil.
-inline constexpr std::uint32_t kDestAndPatOrNotSrc = 0x00A20E09;
+inline constexpr std::uint32_t DestAndPatOrNotSrc = 0x00A20E09;
 
 [[nodiscard]] constexpr std::uint8_t Index(std::uint32_t rop) { return (rop >> 16) & 0xFF; }
 [[nodiscard]] constexpr bool UsesSource(std::uint8_t i) { return ((i >> 2) & 0x33) != (i & 0x33); }

@@ -13,12 +13,12 @@ namespace gfx {
 
 // No shape is rasterised beyond this box; bitmaps are far smaller, so only
 // absurd coordinates are affected, and they then cost nothing.
-inline constexpr Rect kShapeLimit{-(1 << 16), -(1 << 16), 1 << 16, 1 << 16};
+inline constexpr Rect ShapeLimit{-(1 << 16), -(1 << 16), 1 << 16, 1 << 16};
 
 // Shape coordinates are pulled into this range first so that widths, pen
 // offsets and corner sizes cannot overflow; far beyond any bitmap either way.
-inline constexpr int kCoordLimit = 1 << 29;
-[[nodiscard]] constexpr int ClampCoord(int v) { return std::clamp(v, -kCoordLimit, kCoordLimit); }
+inline constexpr int CoordLimit = 1 << 29;
+[[nodiscard]] constexpr int ClampCoord(int v) { return std::clamp(v, -CoordLimit, CoordLimit); }
 [[nodiscard]] constexpr Rect ClampRect(const Rect& r) {
   return {ClampCoord(r.left), ClampCoord(r.top), ClampCoord(r.right), ClampCoord(r.bottom)};
 }

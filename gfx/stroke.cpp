@@ -65,7 +65,7 @@ void StrokeWide(std::span<const Point> pts, bool closed, const Pen& pen, const R
                 SpanCollector& out) {
   const double r = pen.width / 2.0;
   // Pieces are rasterised one by one and united, so overlaps at joints count once.
-  const Rect rows = Intersect(limit, kShapeLimit);
+  const Rect rows = Intersect(limit, ShapeLimit);
   // Drop repeated points: they have no direction.
   std::vector<PointF> p;
   for (const Point& q : pts) {

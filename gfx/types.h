@@ -12,8 +12,8 @@ using Color = std::uint32_t;
 // the layout of a 32-bit top-down DIB, so a bitmap can be shown without conversion.
 using Pixel = std::uint32_t;
 
-inline constexpr Color kInvalidColor = 0xFFFFFFFFu;
-inline constexpr std::uint32_t kRgbMask = 0x00FFFFFFu;
+inline constexpr Color InvalidColor = 0xFFFFFFFFu;
+inline constexpr std::uint32_t RgbMask = 0x00FFFFFFu;
 
 [[nodiscard]] constexpr Color Rgb(int r, int g, int b) {
   return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));

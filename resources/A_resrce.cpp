@@ -91,10 +91,10 @@ gfx::Bitmap LoadResourceBitmap(std::string_view name) {
 }
 
 const gfx::Bitmap& Picture(std::string_view name) {
-  static const gfx::Bitmap kNone;
+  static const gfx::Bitmap None;
   const auto& pictures = R().pictures;
   auto it = pictures.find(name);
-  return it == pictures.end() ? kNone : it->second;
+  return it == pictures.end() ? None : it->second;
 }
 
 const ScreenCursorImage* ScreenCursor(int id) {

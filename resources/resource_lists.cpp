@@ -70,7 +70,7 @@ void LoadAutoshapeList(const gfx::Bitmap& sheet) {
     if (!sheet.empty()) {
       gfx::Canvas c(icon);
       c.BitBlt(4, 4, AutoshapeCellSize, AutoshapeCellSize, &sheet, (i % AutoshapeColumns) * AutoshapeColumnPitch,
-               (i / AutoshapeColumns) * AutoshapeRowPitch, gfx::rop3::kSrcCopy);
+               (i / AutoshapeColumns) * AutoshapeRowPitch, gfx::rop3::SrcCopy);
     }
     Lists().autoshapes.Add(icon);
   }

@@ -13,12 +13,12 @@
 
 namespace {
 
-constexpr const char* kBlockName = "QVKLMR_KZTMouseHookSharedDataTavric_Orvanta_Nimbra20050524";
-constexpr std::uint32_t kBlockSize = 4060;
-constexpr std::uint32_t kInternalCommand = 0x46E;
-constexpr std::uint32_t kQuitRequest = 0x432;
+constexpr const char* BlockName = "QVKLMR_KZTMouseHookSharedDataTavric_Orvanta_Nimbra20050524";
+constexpr std::uint32_t BlockSize = 4060;
+constexpr std::uint32_t InternalCommand = 0x46E;
+constexpr std::uint32_t QuitRequest = 0x432;
 
-constexpr const char* kLabels[] = {
+constexpr const char* Labels[] = {
     "Create Objects",        "Process Command-line Parameters", "Create Symbols",     "Set Constants",
     "Translation Handling",  "Install Hooks",                   "Load Resources",     "Create Effects",
     "Load Preferences",      "Load Graphics",                   "Create Factory Tools", "Create Triggers",
@@ -36,11 +36,11 @@ class StandinControl final : public platform::WindowProcedure {
 
   bool OnMessage(platform::WindowHandle self, const platform::Message& m, std::int64_t& result) override {
     auto& os = platform::os();
-    if (m.msg == kInternalCommand && m.wParam == 126) {
+    if (m.msg == InternalCommand && m.wParam == 126) {
       os.diagnostics().Note("command", "126 handled");
       return true;
     }
-    if (m.msg == kQuitRequest && m.wParam == 1) {
+    if (m.msg == QuitRequest && m.wParam == 1) {
       os.windows().Destroy(self);
       return true;
     }
@@ -59,12 +59,12 @@ class StandinControl final : public platform::WindowProcedure {
 // A second copy only wakes the first one and ends.
 bool WakeRunningCopy(platform::Platform& os) {
   auto& shm = os.sharedMemory();
-  auto h = shm.OpenMapping(kBlockName);
+  auto h = shm.OpenMapping(BlockName);
   if (!h) return false;
-  if (auto* view = shm.MapView(h, kBlockSize)) {
+  if (auto* view = shm.MapView(h, BlockSize)) {
     std::uint32_t window = 0;
     std::memcpy(&window, view, sizeof window);
-    if (window) os.windows().Post(platform::WindowHandle{window}, {kInternalCommand, 126, 0});
+    if (window) os.windows().Post(platform::WindowHandle{window}, {InternalCommand, 126, 0});
     shm.UnmapView(view);
   }
   shm.CloseMapping(h);
@@ -86,12 +86,12 @@ int velmora_win::RunProgram() {
   spec.caption = "ControlForm";
   spec.bounds = {-10000, -10000, -10000 + 200, -10000 + 100};
   auto window = os.windows().Create(spec, &control);
-  for (const char* label : kLabels) {
+  for (const char* label : Labels) {
     if (debug) os.diagnostics().DebugOutput(label);
     if (std::string(label) == "Install Hooks") {
-      auto created = os.sharedMemory().CreateMapping(kBlockName, kBlockSize);
+      auto created = os.sharedMemory().CreateMapping(BlockName, BlockSize);
       control.block.handle = created.handle;
-      control.block.view = os.sharedMemory().MapView(created.handle, kBlockSize);
+      control.block.view = os.sharedMemory().MapView(created.handle, BlockSize);
       if (control.block.view) {
         auto value = static_cast<std::uint32_t>(window.value);
         std::memcpy(control.block.view, &value, sizeof value);

@@ -11,8 +11,8 @@
 namespace vplatform {
 namespace {
 
-constexpr std::uint32_t kCommand = 0x0111;  // WM_COMMAND; BN_CLICKED is notification 0
-constexpr std::uint64_t kFirstControlId = 100;
+constexpr std::uint32_t Command = 0x0111;  // WM_COMMAND; BN_CLICKED is notification 0
+constexpr std::uint64_t FirstControlId = 100;
 
 class Recorder final : public platform::FormListener {
  public:
@@ -71,8 +71,8 @@ void CheckForms() {
            "wrapped text is not measured in lines of the width");
 
   // The clicks wait in the queue; the modal run handles them in order.
-  ws.Post(w, {kCommand, kFirstControlId + 1, 0});
-  ws.Post(w, {kCommand, kFirstControlId + 2, 0});
+  ws.Post(w, {Command, FirstControlId + 1, 0});
+  ws.Post(w, {Command, FirstControlId + 2, 0});
   int result = forms.ShowModal(f);
   g.Expect(result == platform::modal::Ok, "the OK button did not end the run with OK (" + std::to_string(result) + ")");
   g.Expect(rec.events == std::vector<std::string>{"click cbBox", "click btnOK"}, "the clicks were not reported in order");

@@ -6,7 +6,7 @@
 namespace vplatform {
 namespace {
 
-constexpr std::uint32_t kPing = platform::msg::User + 0x6E;
+constexpr std::uint32_t Ping = platform::msg::User + 0x6E;
 
 class Recorder final : public platform::WindowProcedure {
  public:
@@ -15,7 +15,7 @@ class Recorder final : public platform::WindowProcedure {
   bool OnMessage(platform::WindowHandle, const platform::Message& m, std::int64_t& result) override {
     if (m.msg == 0x0001) ++creates;  // WM_CREATE reaches the procedure of the window being made
     if (m.msg == platform::msg::Timer) ++timers;
-    if (m.msg != kPing) return false;
+    if (m.msg != Ping) return false;
     ++pings;
     lastWParam = m.wParam;
     result = static_cast<std::int64_t>(m.wParam) * 2;
@@ -55,9 +55,9 @@ void CheckWindows() {
   g.Expect(ws.IsWithin(w, w) && ws.IsWithin(w, owned), "IsWithin misses the window itself or an owned one");
   g.Expect(!ws.IsWithin(owned, w) && !ws.IsWithin(w, other), "IsWithin holds for an unrelated window");
 
-  g.Expect(ws.Send(w, {kPing, 21, 0}) == 42, "Send did not return the procedure's result");
-  g.Expect(!ws.Post({}, {kPing, 0, 0}) && !ws.SetTimer({}, 1, 10), "a post or timer without a window was accepted");
-  g.Expect(ws.Post(w, {kPing, 7, 0}) && rec.lastWParam == 21, "Post delivered before the queue was run");
+  g.Expect(ws.Send(w, {Ping, 21, 0}) == 42, "Send did not return the procedure's result");
+  g.Expect(!ws.Post({}, {Ping, 0, 0}) && !ws.SetTimer({}, 1, 10), "a post or timer without a window was accepted");
+  g.Expect(ws.Post(w, {Ping, 7, 0}) && rec.lastWParam == 21, "Post delivered before the queue was run");
   ws.ProcessMessages();
   g.Expect(rec.pings == 2 && rec.lastWParam == 7, "ProcessMessages did not deliver the posted message");
 
@@ -84,7 +84,7 @@ void CheckMessageLoop() {
   g.Expect(rec.timers > 0, "no WM_TIMER was handled while waiting");
   ws.KillTimer(w, 1);
   // A quit during a wait ends the wait and stays for the loop that owns it.
-  ws.Post(w, {kPing, 1, 0});
+  ws.Post(w, {Ping, 1, 0});
   ws.PostQuit(7);
   ws.WaitProcessingMessages(60000);
   g.Expect(rec.pings == 1, "the wait did not handle the message posted before the quit");

@@ -16,7 +16,7 @@ struct Button {
   std::string_view name;
   InputKind down, up;
 };
-constexpr Button kButtons[] = {{"left", InputKind::LeftDown, InputKind::LeftUp},
+constexpr Button Buttons[] = {{"left", InputKind::LeftDown, InputKind::LeftUp},
                                {"right", InputKind::RightDown, InputKind::RightUp},
                                {"middle", InputKind::MiddleDown, InputKind::MiddleUp}};
 
@@ -38,7 +38,7 @@ bool Parse(std::string_view token, std::vector<InputEvent>& out) {
     out.push_back(e);
     return true;
   }
-  for (const auto& b : kButtons) {
+  for (const auto& b : Buttons) {
     if (value != b.name) continue;
     if (verb == "down" || verb == "click") out.push_back({b.down});
     if (verb == "up" || verb == "click") out.push_back({b.up});

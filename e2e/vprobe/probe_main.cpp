@@ -16,7 +16,7 @@ struct Command {
   int (*run)(const Args&);
 };
 
-constexpr Command kCommands[] = {
+constexpr Command Commands[] = {
     {"wait-window", "CLASS SECONDS", 2, WaitWindow},
     {"window-caption", "CLASS", 1, WindowCaption},
     {"post", "CLASS MSG WPARAM LPARAM", 4, PostMessageTo},
@@ -37,7 +37,7 @@ constexpr Command kCommands[] = {
 
 int Usage() {
   std::fprintf(stderr, "usage: vprobe COMMAND ARGS\n");
-  for (const auto& c : kCommands)
+  for (const auto& c : Commands)
     std::fprintf(stderr, "  %.*s %.*s\n", static_cast<int>(c.name.size()), c.name.data(),
                  static_cast<int>(c.usage.size()), c.usage.data());
   return 2;
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
   if (argc < 2) return vprobe::Usage();
   std::string_view name = argv[1];
   vprobe::Args args(argv + 2, argv + argc);
-  for (const auto& c : vprobe::kCommands) {
+  for (const auto& c : vprobe::Commands) {
     if (c.name != name) continue;
     if (args.size() < c.minArgs) return vprobe::Usage();
     int code = c.run(args);

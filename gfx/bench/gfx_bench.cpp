@@ -14,7 +14,7 @@ Bitmap Noise(int w, int h, unsigned seed) {
   Bitmap b(w, h);
   std::mt19937 rng(seed);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) b.row(y)[x] = rng() & kRgbMask;
+    for (int x = 0; x < w; ++x) b.row(y)[x] = rng() & RgbMask;
   return b;
 }
 
@@ -42,7 +42,7 @@ void BM_FullFrameCopy(benchmark::State& st) {
   Bitmap dst(w, h);
   Canvas c(dst);
   for (auto _ : st) {
-    c.BitBlt(0, 0, w, h, &src, 0, 0, rop3::kSrcCopy);
+    c.BitBlt(0, 0, w, h, &src, 0, 0, rop3::SrcCopy);
     benchmark::ClobberMemory();
   }
   st.SetBytesProcessed(static_cast<long long>(st.iterations()) * w * h * 4);
@@ -72,7 +72,7 @@ void BM_EllipseClippedCopy400(benchmark::State& st) {
   const int x = w / 2 - 200, y = h / 2 - 200;
   for (auto _ : st) {
     c.setClip(Region::Ellipse({x, y, x + 400, y + 400}));
-    c.BitBlt(x, y, 400, 400, &src, x, y, rop3::kSrcCopy);
+    c.BitBlt(x, y, 400, 400, &src, x, y, rop3::SrcCopy);
     c.ClearClip();
     benchmark::ClobberMemory();
   }
@@ -126,15 +126,15 @@ void BM_Rop3General(benchmark::State& st, std::uint32_t rop) { BM_Rop3<false>(st
   BENCHMARK_CAPTURE(BM_Rop3Fast, name, code)->Apply(screenSizes); \
   BENCHMARK_CAPTURE(BM_Rop3General, name, code)->Apply(screenSizes);
 
-VELMORA_ROP3_BENCH(SrcCopy, rop3::kSrcCopy)
-VELMORA_ROP3_BENCH(SrcInvert, rop3::kSrcInvert)
-VELMORA_ROP3_BENCH(SrcAnd, rop3::kSrcAnd)
-VELMORA_ROP3_BENCH(SrcPaint, rop3::kSrcPaint)
-VELMORA_ROP3_BENCH(MergeCopy, rop3::kMergeCopy)
-VELMORA_ROP3_BENCH(DestAndPatOrNotSrc, rop3::kDestAndPatOrNotSrc)
-VELMORA_ROP3_BENCH(PatCopy, rop3::kPatCopy)
-VELMORA_ROP3_BENCH(PatInvert, rop3::kPatInvert)
-VELMORA_ROP3_BENCH(DstInvert, rop3::kDstInvert)
+VELMORA_ROP3_BENCH(SrcCopy, rop3::SrcCopy)
+VELMORA_ROP3_BENCH(SrcInvert, rop3::SrcInvert)
+VELMORA_ROP3_BENCH(SrcAnd, rop3::SrcAnd)
+VELMORA_ROP3_BENCH(SrcPaint, rop3::SrcPaint)
+VELMORA_ROP3_BENCH(MergeCopy, rop3::MergeCopy)
+VELMORA_ROP3_BENCH(DestAndPatOrNotSrc, rop3::DestAndPatOrNotSrc)
+VELMORA_ROP3_BENCH(PatCopy, rop3::PatCopy)
+VELMORA_ROP3_BENCH(PatInvert, rop3::PatInvert)
+VELMORA_ROP3_BENCH(DstInvert, rop3::DstInvert)
 
 }  // namespace
 }  // namespace gfx

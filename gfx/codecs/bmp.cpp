@@ -36,7 +36,7 @@ struct Channel {
   }
 };
 
-enum Compression : std::uint32_t { kRgb = 0, kBitfields = 3, kAlphaBitfields = 6 };
+enum Compression : std::uint32_t { Rgb = 0, Bitfields = 3, AlphaBitfields = 6 };
 
 }  // namespace
 
@@ -48,7 +48,7 @@ bool DecodeBmp(std::span<const std::uint8_t> d, Bitmap& out, long long maxPixels
   if (!core && hs != 40 && hs != 52 && hs != 56 && hs != 64 && hs != 108 && hs != 124) return false;
   if (d.size() < 14 + static_cast<std::size_t>(hs)) return false;
   long long width, height;
-  std::uint32_t bpp, compression = kRgb, colorsUsed = 0;
+  std::uint32_t bpp, compression = Rgb, colorsUsed = 0;
   if (core) {
     width = U16(d, 18);
     height = U16(d, 20);
@@ -62,13 +62,13 @@ bool DecodeBmp(std::span<const std::uint8_t> d, Bitmap& out, long long maxPixels
   }
   const bool topDown = height < 0;
   if (topDown) height = -height;
-  if (width <= 0 || height <= 0 || width > Bitmap::kMaxDimension || height > Bitmap::kMaxDimension ||
+  if (width <= 0 || height <= 0 || width > Bitmap::MaxDimension || height > Bitmap::MaxDimension ||
       width * height > maxPixels)
     return false;
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) return false;
-  const bool fields = compression == kBitfields || compression == kAlphaBitfields;
-  if (compression != kRgb && !(fields && (bpp == 16 || bpp == 32))) return false;
-  if (hs == 64 && compression != kRgb) return false;  // OS/2 headers number these differently
+  const bool fields = compression == Bitfields || compression == AlphaBitfields;
+  if (compression != Rgb && !(fields && (bpp == 16 || bpp == 32))) return false;
+  if (hs == 64 && compression != Rgb) return false;  // OS/2 headers number these differently
 
   std::size_t pos = 14 + hs;
   std::uint32_t masks[3] = {0, 0, 0};
@@ -85,7 +85,7 @@ bool DecodeBmp(std::span<const std::uint8_t> d, Bitmap& out, long long maxPixels
     if (hs >= 52) {
       for (int i = 0; i < 3; ++i) masks[i] = U32(d, 54 + 4 * i);
     } else {
-      const std::size_t n = compression == kAlphaBitfields ? 16 : 12;
+      const std::size_t n = compression == AlphaBitfields ? 16 : 12;
       if (d.size() < pos + n) return false;
       for (int i = 0; i < 3; ++i) masks[i] = U32(d, pos + 4 * i);
       pos += n;
@@ -172,7 +172,7 @@ std::optional<std::vector<std::uint8_t>> EncodeBmp(const Bitmap& bmp, BmpOptions
     for (int y = 0; y < bmp.height(); ++y) {
       const Pixel* row = bmp.row(y);
       for (int x = 0; x < bmp.width(); ++x) {
-        const Pixel p = row[x] & kRgbMask;
+        const Pixel p = row[x] & RgbMask;
         if (index.count(p)) continue;
         if (palette.size() == (1u << bpp)) return std::nullopt;
         index[p] = static_cast<std::uint32_t>(palette.size());
@@ -195,7 +195,7 @@ std::optional<std::vector<std::uint8_t>> EncodeBmp(const Bitmap& bmp, BmpOptions
   Put32(v, static_cast<std::uint32_t>(bmp.height()));
   Put16(v, 1);
   Put16(v, static_cast<std::uint32_t>(bpp));
-  Put32(v, fields ? kBitfields : kRgb);
+  Put32(v, fields ? Bitfields : Rgb);
   Put32(v, static_cast<std::uint32_t>(stride * bmp.height()));
   Put32(v, 3780);  // 96 dots per inch
   Put32(v, 3780);
@@ -218,7 +218,7 @@ std::optional<std::vector<std::uint8_t>> EncodeBmp(const Bitmap& bmp, BmpOptions
     std::fill(row.begin(), row.end(), 0);
     const Pixel* src = bmp.row(y);
     for (int x = 0; x < bmp.width(); ++x) {
-      const Pixel p = src[x] & kRgbMask;
+      const Pixel p = src[x] & RgbMask;
       const std::uint32_t r8 = (p >> 16) & 0xFF, g8 = (p >> 8) & 0xFF, b8 = p & 0xFF;
       switch (bpp) {
         case 1:

@@ -14,7 +14,7 @@ namespace gfx::codecs {
 // and 24 bits; core, info and V2..V5 headers; bottom-up and top-down. Anything
 // damaged, truncated, compressed or too large fails cleanly and leaves out alone.
 [[nodiscard]] bool DecodeBmp(std::span<const std::uint8_t> data, Bitmap& out,
-                             long long maxPixels = Bitmap::kMaxPixels);
+                             long long maxPixels = Bitmap::MaxPixels);
 
 struct BmpOptions {
   // 1, 4 and 8 write a palette of the picture's colours (and fail when there are

@@ -42,7 +42,7 @@ std::vector<std::uint8_t> EncodeFrame(const IconFrame& f) {
       std::size_t i = static_cast<std::size_t>(y) * w + x;
       std::uint8_t a = i < f.alpha.size() ? f.alpha[i] : 255;
       Pixel p = f.image.row(y)[x];
-      Put32(o, (p & kRgbMask) | (static_cast<std::uint32_t>(a) << 24));
+      Put32(o, (p & RgbMask) | (static_cast<std::uint32_t>(a) << 24));
     }
   const std::size_t stride = MaskStride(w);
   for (int y = h - 1; y >= 0; --y) {

@@ -13,7 +13,7 @@ namespace gfx::codecs {
 // Baseline and progressive, colour and grey (and CMYK natively). A damaged or
 // truncated stream, or one larger than maxPixels, fails and leaves out alone.
 [[nodiscard]] bool DecodeJpeg(std::span<const std::uint8_t> data, Bitmap& out,
-                              long long maxPixels = Bitmap::kMaxPixels);
+                              long long maxPixels = Bitmap::MaxPixels);
 
 // quality 1..100 (the system saves at 80).
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> EncodeJpeg(const Bitmap& b, int quality = 80);

@@ -58,7 +58,7 @@ bool DecodeInto(std::span<const std::uint8_t> data, Bitmap& image, std::vector<s
   const bool isCmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
   cinfo.out_color_space = isCmyk ? JCS_CMYK : JCS_EXT_BGRX;
   const long long w = cinfo.image_width, h = cinfo.image_height;
-  if (w <= 0 || h <= 0 || w > Bitmap::kMaxDimension || h > Bitmap::kMaxDimension || w * h > maxPixels ||
+  if (w <= 0 || h <= 0 || w > Bitmap::MaxDimension || h > Bitmap::MaxDimension || w * h > maxPixels ||
       !image.Create(static_cast<int>(w), static_cast<int>(h))) {
     jpeg_destroy_decompress(&cinfo);
     return false;
@@ -79,7 +79,7 @@ bool DecodeInto(std::span<const std::uint8_t> data, Bitmap& image, std::vector<s
         out[x] = (r << 16) | (g << 8) | b;
       }
     } else {
-      for (long long x = 0; x < w; ++x) out[x] &= kRgbMask;
+      for (long long x = 0; x < w; ++x) out[x] &= RgbMask;
     }
   }
   jpeg_finish_decompress(&cinfo);

@@ -23,14 +23,14 @@ namespace {
 // faces so text measures the same as on the platform.
 std::string ResolveFamily(const std::string& face) {
   std::string key = base::LowerCase(face);
-  static const std::pair<const char*, const char*> kAliases[] = {
+  static const std::pair<const char*, const char*> Aliases[] = {
       {"arial", "Liberation Sans"},           {"helvetica", "Liberation Sans"},
       {"ms sans serif", "Liberation Sans"},   {"microsoft sans serif", "Liberation Sans"},
       {"ms shell dlg", "Liberation Sans"},    {"ms shell dlg 2", "Liberation Sans"},
       {"times new roman", "Liberation Serif"}, {"times", "Liberation Serif"},
       {"courier new", "Liberation Mono"},     {"courier", "Liberation Mono"},
   };
-  for (const auto& [from, to] : kAliases)
+  for (const auto& [from, to] : Aliases)
     if (key == from) return to;
   return face.empty() ? "sans-serif" : face;
 }

@@ -7,10 +7,10 @@
 namespace gfx {
 namespace {
 
-constexpr Color kMask = 0x008080;
+constexpr Color Mask = 0x008080;
 
 Bitmap Dot(int size, Color c) {
-  Bitmap b(size, size, kMask);
+  Bitmap b(size, size, Mask);
   Canvas cv(b);
   cv.setBrush(Brush::Solid(c));
   cv.Ellipse(2, 2, size - 2, size - 2);
@@ -18,7 +18,7 @@ Bitmap Dot(int size, Color c) {
 }
 
 TEST(ImageList, AddReplaceRemoveReusesTheFreedSlot) {
-  ImageList list(16, 16, kMask);
+  ImageList list(16, 16, Mask);
   EXPECT_EQ(list.Add(Dot(16, 0x0000FF)), 0);
   EXPECT_EQ(list.Add(Dot(16, 0x00FF00)), 1);
   EXPECT_EQ(list.Add(Dot(16, 0xFF0000)), 2);
@@ -36,15 +36,15 @@ TEST(ImageList, AddReplaceRemoveReusesTheFreedSlot) {
 }
 
 TEST(ImageList, OtherSizesAreStretchedToTheCellKeepingTheMaskColour) {
-  ImageList list(26, 26, kMask);
+  ImageList list(26, 26, Mask);
   const int i = list.Add(Dot(13, 0x0000FF));
   ASSERT_EQ(list.image(i).size(), (Size{26, 26}));
-  EXPECT_EQ(list.image(i).pixel(0, 0), kMask);
+  EXPECT_EQ(list.image(i).pixel(0, 0), Mask);
   EXPECT_EQ(list.image(i).pixel(13, 13), 0x0000FFu);
 }
 
 TEST(ImageList, DrawLeavesTheMaskColourTransparent) {
-  ImageList list(16, 16, kMask);
+  ImageList list(16, 16, Mask);
   const int i = list.Add(Dot(16, 0x0000FF));
   Bitmap b(20, 20, 0xFFFFFF);
   Canvas c(b);
@@ -52,10 +52,10 @@ TEST(ImageList, DrawLeavesTheMaskColourTransparent) {
   EXPECT_EQ(b.pixel(2, 2), 0xFFFFFFu);
   EXPECT_EQ(b.pixel(10, 10), 0x0000FFu);
   EXPECT_FALSE(list.Draw(c, 0, 0, 5));
-  ImageList opaque(16, 16, kMask, false);
+  ImageList opaque(16, 16, Mask, false);
   opaque.Add(Dot(16, 0x0000FF));
   EXPECT_TRUE(opaque.Draw(c, 2, 2, 0));
-  EXPECT_EQ(b.pixel(2, 2), kMask);
+  EXPECT_EQ(b.pixel(2, 2), Mask);
 }
 
 }  // namespace

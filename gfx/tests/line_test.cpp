@@ -13,33 +13,33 @@ namespace {
 using test::ChangedPixels;
 using test::RandomBitmap;
 
-constexpr Color kWhite = 0xFFFFFF;
-constexpr Color kBlack = 0x000000;
+constexpr Color White = 0xFFFFFF;
+constexpr Color Black = 0x000000;
 
 TEST(Line, ExcludesTheLastPixel) {
-  Bitmap b(10, 3, kWhite);
+  Bitmap b(10, 3, White);
   Canvas c(b);
   c.MoveTo(1, 1);
   c.LineTo(6, 1);
-  for (int x = 0; x < 10; ++x) EXPECT_EQ(b.pixel(x, 1), x >= 1 && x < 6 ? kBlack : kWhite) << x;
+  for (int x = 0; x < 10; ++x) EXPECT_EQ(b.pixel(x, 1), x >= 1 && x < 6 ? Black : White) << x;
   EXPECT_EQ(c.position(), (Point{6, 1}));
 }
 
 TEST(Line, DiagonalsAndSteepLinesStepOnePixelPerMajorStep) {
-  Bitmap b(10, 10, kWhite);
+  Bitmap b(10, 10, White);
   Canvas c(b);
   c.MoveTo(0, 0);
   c.LineTo(5, 5);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(b.pixel(i, i), kBlack);
-  EXPECT_EQ(b.pixel(5, 5), kWhite);
-  Bitmap s(10, 10, kWhite);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(b.pixel(i, i), Black);
+  EXPECT_EQ(b.pixel(5, 5), White);
+  Bitmap s(10, 10, White);
   Canvas cs(s);
   cs.MoveTo(2, 9);
   cs.LineTo(4, 1);  // steep, upward
-  EXPECT_EQ(ChangedPixels(s, Bitmap(10, 10, kWhite)), 8);
+  EXPECT_EQ(ChangedPixels(s, Bitmap(10, 10, White)), 8);
   for (int y = 2; y <= 9; ++y) {
     int inRow = 0;
-    for (int x = 0; x < 10; ++x) inRow += s.pixel(x, y) == kBlack;
+    for (int x = 0; x < 10; ++x) inRow += s.pixel(x, y) == Black;
     EXPECT_EQ(inRow, 1) << y;
   }
 }
@@ -75,14 +75,14 @@ TEST(Line, NotXorPenTwiceRestoresTheDestination) {
 TEST(Line, XorStrokeTouchesEachPixelOncePerCall) {
   const std::vector<Point> zigzag = {{5, 5}, {40, 8}, {10, 30}, {45, 35}, {5, 5}};
   for (int width : {1, 2, 9, 20}) {
-    Bitmap b(60, 50, kBlack);
+    Bitmap b(60, 50, Black);
     Canvas c(b);
     c.setRop2(Rop2::XorPen);
-    c.setPen({PenStyle::Solid, width, kWhite});
+    c.setPen({PenStyle::Solid, width, White});
     c.Polyline(zigzag);
-    Bitmap copyPen(60, 50, kBlack);
+    Bitmap copyPen(60, 50, Black);
     Canvas cc(copyPen);
-    cc.setPen({PenStyle::Solid, width, kWhite});
+    cc.setPen({PenStyle::Solid, width, White});
     cc.Polyline(zigzag);
     EXPECT_TRUE(b.SamePixels(copyPen)) << "width " << width;
   }
@@ -90,15 +90,15 @@ TEST(Line, XorStrokeTouchesEachPixelOncePerCall) {
 
 TEST(Line, RectangleOutlineWithXorKeepsItsCorners) {
   for (int width : {1, 5}) {
-    Bitmap b(30, 30, kBlack);
+    Bitmap b(30, 30, Black);
     Canvas c(b);
     c.setRop2(Rop2::XorPen);
-    c.setPen({PenStyle::Solid, width, kWhite});
+    c.setPen({PenStyle::Solid, width, White});
     c.setBrush(Brush::clear());
     c.Rectangle(5, 5, 25, 20);
-    EXPECT_EQ(b.pixel(5, 5), kWhite);
-    EXPECT_EQ(b.pixel(24, 19), kWhite);
-    EXPECT_EQ(b.pixel(24, 5), kWhite);
+    EXPECT_EQ(b.pixel(5, 5), White);
+    EXPECT_EQ(b.pixel(24, 19), White);
+    EXPECT_EQ(b.pixel(24, 5), White);
   }
 }
 
@@ -110,20 +110,20 @@ TEST(Line, WidePenCapsCoverTheEndpoints) {
   };
   for (const Case& k : {Case{LineCap::Round, true, 4}, Case{LineCap::Square, true, 4},
                         Case{LineCap::Flat, false, 0}}) {
-    Bitmap b(40, 20, kWhite);
+    Bitmap b(40, 20, White);
     Canvas c(b);
-    c.setPen({PenStyle::Solid, 9, kBlack, k.cap});
+    c.setPen({PenStyle::Solid, 9, Black, k.cap});
     c.MoveTo(10, 10);
     c.LineTo(30, 10);
-    EXPECT_EQ(b.pixel(10, 10), kBlack);
-    EXPECT_EQ(b.pixel(30, 10) == kBlack, k.coversEnds) << static_cast<int>(k.cap);
+    EXPECT_EQ(b.pixel(10, 10), Black);
+    EXPECT_EQ(b.pixel(30, 10) == Black, k.coversEnds) << static_cast<int>(k.cap);
     // The cap reaches half the width past each end along the line.
-    EXPECT_EQ(b.pixel(30 + k.reachBeyondEnd, 10) == kBlack, k.coversEnds);
-    EXPECT_EQ(b.pixel(31 + k.reachBeyondEnd, 10), kWhite);
-    EXPECT_EQ(b.pixel(9 - k.reachBeyondEnd, 10), kWhite);
+    EXPECT_EQ(b.pixel(30 + k.reachBeyondEnd, 10) == Black, k.coversEnds);
+    EXPECT_EQ(b.pixel(31 + k.reachBeyondEnd, 10), White);
+    EXPECT_EQ(b.pixel(9 - k.reachBeyondEnd, 10), White);
     // Nine rows thick across the middle.
     int rows = 0;
-    for (int y = 0; y < 20; ++y) rows += b.pixel(20, y) == kBlack;
+    for (int y = 0; y < 20; ++y) rows += b.pixel(20, y) == Black;
     EXPECT_EQ(rows, 9);
   }
 }
@@ -132,13 +132,13 @@ TEST(Line, DotStyleAlternatesThreeOnThreeOffAndPaintsGapsWhenOpaque) {
   for (BackgroundMode mode : {BackgroundMode::Transparent, BackgroundMode::Opaque}) {
     Bitmap b(20, 1, 0x00FF00);
     Canvas c(b);
-    c.setPen({PenStyle::Dot, 1, kBlack});
+    c.setPen({PenStyle::Dot, 1, Black});
     c.setBackgroundMode(mode);
     c.setBackgroundColor(0x0000FF);
     c.MoveTo(0, 0);
     c.LineTo(12, 0);
     const Color gap = mode == BackgroundMode::Opaque ? 0x0000FF : 0x00FF00;
-    for (int x = 0; x < 12; ++x) EXPECT_EQ(b.pixel(x, 0), (x / 3) % 2 == 0 ? kBlack : gap) << x;
+    for (int x = 0; x < 12; ++x) EXPECT_EQ(b.pixel(x, 0), (x / 3) % 2 == 0 ? Black : gap) << x;
     EXPECT_EQ(b.pixel(12, 0), 0x00FF00u);
   }
 }
@@ -146,32 +146,32 @@ TEST(Line, DotStyleAlternatesThreeOnThreeOffAndPaintsGapsWhenOpaque) {
 TEST(Line, HugeAndNegativeCoordinatesDrawOnlyTheVisiblePart) {
   // The far-away line must hit exactly the pixels of the same line seen through
   // a bitmap that starts there, and must not walk the billions of steps.
-  Bitmap b(20, 20, kWhite);
+  Bitmap b(20, 20, White);
   Canvas c(b);
   c.MoveTo(-2000000000, 10);
   c.LineTo(2000000000, 10);
-  for (int x = 0; x < 20; ++x) EXPECT_EQ(b.pixel(x, 10), kBlack);
+  for (int x = 0; x < 20; ++x) EXPECT_EQ(b.pixel(x, 10), Black);
   c.setPen({PenStyle::Solid, 10, 0x0000FF});
   c.MoveTo(-1000000000, -1000000000);
   c.LineTo(1000000000, 1000000000);
   EXPECT_EQ(b.pixel(0, 0), 0x0000FFu);
   EXPECT_EQ(b.pixel(19, 19), 0x0000FFu);
-  EXPECT_EQ(b.pixel(19, 0), kWhite);
-  Bitmap none(4, 4, kWhite);
+  EXPECT_EQ(b.pixel(19, 0), White);
+  Bitmap none(4, 4, White);
   Canvas cn(none);
   cn.MoveTo(-100, -100);
   cn.LineTo(-50, 2000000000);
   cn.LineTo(2000000000, -7);
-  EXPECT_EQ(ChangedPixels(none, Bitmap(4, 4, kWhite)), 0);
+  EXPECT_EQ(ChangedPixels(none, Bitmap(4, 4, White)), 0);
   // Across the whole coordinate range: passes near (0, 1) with slope just under 1.
-  Bitmap diag(8, 8, kWhite);
+  Bitmap diag(8, 8, White);
   Canvas cd(diag);
   cd.MoveTo(INT_MIN, INT_MIN + 5);
   cd.LineTo(INT_MAX, INT_MAX - 3);
   for (int x = 0; x < 6; ++x) {
     int hits = 0;
     for (int y = 0; y < 8; ++y)
-      if (diag.pixel(x, y) == kBlack) {
+      if (diag.pixel(x, y) == Black) {
         ++hits;
         EXPECT_LE(std::abs(y - x - 1), 1) << x;
       }
@@ -180,18 +180,18 @@ TEST(Line, HugeAndNegativeCoordinatesDrawOnlyTheVisiblePart) {
 }
 
 TEST(Line, ClippedLineKeepsTheUnclippedPixels) {
-  Bitmap full(40, 30, kWhite);
+  Bitmap full(40, 30, White);
   Canvas cf(full);
   cf.MoveTo(-13, 3);
   cf.LineTo(52, 27);
-  Bitmap clipped(40, 30, kWhite);
+  Bitmap clipped(40, 30, White);
   Canvas cc(clipped);
   cc.setClip(Region::FromRect({10, 0, 25, 30}));
   cc.MoveTo(-13, 3);
   cc.LineTo(52, 27);
   for (int y = 0; y < 30; ++y)
     for (int x = 0; x < 40; ++x)
-      EXPECT_EQ(clipped.pixel(x, y), x >= 10 && x < 25 ? full.pixel(x, y) : kWhite) << x << "," << y;
+      EXPECT_EQ(clipped.pixel(x, y), x >= 10 && x < 25 ? full.pixel(x, y) : White) << x << "," << y;
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace gfx {
 namespace {
 
-constexpr Color kWhite = 0xFFFFFF, kRed = 0x0000FF;
+constexpr Color White = 0xFFFFFF, Red = 0x0000FF;
 
 TEST(Region, SetOperationsOnOverlappingRectangles) {
   const Region a = Region::FromRect({0, 0, 10, 10});
@@ -66,22 +66,22 @@ TEST(Clip, EveryOperationStaysInsideTheClipRegion) {
   const Region clip = Region::Ellipse({4, 4, 28, 24});
   const Bitmap src = test::RandomBitmap(32, 28, 11);
   auto check = [&](const char* what, void (*op)(Canvas&, const Bitmap&)) {
-    Bitmap b(32, 28, kWhite);
+    Bitmap b(32, 28, White);
     Canvas c(b);
     c.setClip(clip);
-    c.setBrush(Brush::Solid(kRed));
+    c.setBrush(Brush::Solid(Red));
     c.setPen({PenStyle::Solid, 3, 0});
     op(c, src);
     int inside = 0;
     for (int y = 0; y < 28; ++y)
       for (int x = 0; x < 32; ++x) {
-        if (!clip.Contains(x, y)) EXPECT_EQ(b.pixel(x, y), kWhite) << what << " at " << x << "," << y;
-        else inside += b.pixel(x, y) != kWhite;
+        if (!clip.Contains(x, y)) EXPECT_EQ(b.pixel(x, y), White) << what << " at " << x << "," << y;
+        else inside += b.pixel(x, y) != White;
       }
     EXPECT_GT(inside, 0) << what;
   };
-  check("bitBlt", [](Canvas& c, const Bitmap& s) { c.BitBlt(0, 0, 32, 28, &s, 0, 0, rop3::kSrcCopy); });
-  check("patBlt", [](Canvas& c, const Bitmap&) { c.PatBlt(-5, -5, 50, 50, rop3::kPatCopy); });
+  check("bitBlt", [](Canvas& c, const Bitmap& s) { c.BitBlt(0, 0, 32, 28, &s, 0, 0, rop3::SrcCopy); });
+  check("patBlt", [](Canvas& c, const Bitmap&) { c.PatBlt(-5, -5, 50, 50, rop3::PatCopy); });
   check("stretch", [](Canvas& c, const Bitmap& s) { c.StretchBlt(0, 0, 32, 28, s, 0, 0, 11, 9); });
   check("transparent", [](Canvas& c, const Bitmap& s) { c.TransparentBlt(0, 0, 32, 28, s, 0, 0, 32, 28, 1); });
   check("tile", [](Canvas& c, const Bitmap& s) { c.Tile({0, 0, 32, 28}, s.Copy({0, 0, 3, 2})); });
@@ -95,10 +95,10 @@ TEST(Clip, EveryOperationStaysInsideTheClipRegion) {
     const std::vector<Point> p = {{0, 0}, {40, 3}, {10, 40}};
     c.Polygon(p);
   });
-  check("fillRegion", [](Canvas& c, const Bitmap&) { c.FillRegion(Region::FromRect({0, 0, 99, 99}), Brush::Solid(kRed)); });
+  check("fillRegion", [](Canvas& c, const Bitmap&) { c.FillRegion(Region::FromRect({0, 0, 99, 99}), Brush::Solid(Red)); });
   check("focus", [](Canvas& c, const Bitmap&) { c.DrawFocusRect({5, 5, 27, 23}); });
   check("pixel", [](Canvas& c, const Bitmap&) {
-    for (int i = 0; i < 28; ++i) c.setPixel(i, i, kRed);
+    for (int i = 0; i < 28; ++i) c.setPixel(i, i, Red);
   });
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 using test::InkBox;
 
-constexpr Color kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0x0000FF, kGreen = 0x00FF00;
+constexpr Color White = 0xFFFFFF, Black = 0x000000, Red = 0x0000FF, Green = 0x00FF00;
 
 struct Drawn {
   Bitmap b;
@@ -18,21 +18,21 @@ struct Drawn {
 };
 
 Drawn Draw(int w, int h, void (*shape)(Canvas&)) {
-  Drawn d{Bitmap(w, h, kWhite), {}};
+  Drawn d{Bitmap(w, h, White), {}};
   Canvas c(d.b);
-  c.setBrush(Brush::Solid(kRed));
+  c.setBrush(Brush::Solid(Red));
   shape(c);
-  d.box = InkBox(d.b, kWhite);
+  d.box = InkBox(d.b, White);
   return d;
 }
 
 TEST(Rectangle, OnePixelPenRunsAlongTheEdgesAndTheBrushFillsInside) {
   const Drawn d = Draw(12, 10, [](Canvas& c) { c.Rectangle(2, 1, 9, 8); });
   EXPECT_EQ(d.box, (Rect{2, 1, 9, 8}));
-  EXPECT_EQ(d.b.pixel(2, 1), kBlack);
-  EXPECT_EQ(d.b.pixel(8, 7), kBlack);
-  EXPECT_EQ(d.b.pixel(3, 2), kRed);
-  EXPECT_EQ(d.b.pixel(7, 6), kRed);
+  EXPECT_EQ(d.b.pixel(2, 1), Black);
+  EXPECT_EQ(d.b.pixel(8, 7), Black);
+  EXPECT_EQ(d.b.pixel(3, 2), Red);
+  EXPECT_EQ(d.b.pixel(7, 6), Red);
 }
 
 TEST(Rectangle, PenWidthsCentreOnTheEdgeUnlessInsideFrame) {
@@ -49,14 +49,14 @@ TEST(Rectangle, PenWidthsCentreOnTheEdgeUnlessInsideFrame) {
       {PenStyle::Solid, 2, {9, 9, 30, 30}, {11, 11}},
   };
   for (const Case& k : cases) {
-    Bitmap b(40, 40, kWhite);
+    Bitmap b(40, 40, White);
     Canvas c(b);
-    c.setPen({k.style, k.width, kBlack});
-    c.setBrush(Brush::Solid(kRed));
+    c.setPen({k.style, k.width, Black});
+    c.setBrush(Brush::Solid(Red));
     c.Rectangle(10, 10, 30, 30);
-    EXPECT_EQ(InkBox(b, kWhite), k.ink) << "width " << k.width;
-    EXPECT_EQ(b.pixel(k.firstInside.x, k.firstInside.y), kRed) << "width " << k.width;
-    EXPECT_EQ(b.pixel(k.firstInside.x - 1, k.firstInside.y), kBlack) << "width " << k.width;
+    EXPECT_EQ(InkBox(b, White), k.ink) << "width " << k.width;
+    EXPECT_EQ(b.pixel(k.firstInside.x, k.firstInside.y), Red) << "width " << k.width;
+    EXPECT_EQ(b.pixel(k.firstInside.x - 1, k.firstInside.y), Black) << "width " << k.width;
   }
 }
 
@@ -75,23 +75,23 @@ class RoundShape : public ::testing::TestWithParam<std::tuple<int, int, bool>> {
 
 TEST_P(RoundShape, ReachesTheBoxIsSymmetricConvexAndClosed) {
   const auto [w, h, rounded] = GetParam();
-  Bitmap b(w + 8, h + 8, kWhite);
+  Bitmap b(w + 8, h + 8, White);
   Canvas c(b);
-  c.setBrush(Brush::Solid(kRed));
+  c.setBrush(Brush::Solid(Red));
   const Rect box{4, 4, 4 + w, 4 + h};
   if (rounded) c.RoundRect(box.left, box.top, box.right, box.bottom, w / 2, h / 3);
   else c.Ellipse(box.left, box.top, box.right, box.bottom);
-  ASSERT_EQ(InkBox(b, kWhite), box);
+  ASSERT_EQ(InkBox(b, White), box);
   for (int y = box.top; y < box.bottom; ++y) {
     int runs = 0;
     for (int x = box.left; x < box.right; ++x) {
       const Color p = b.pixel(x, y);
       EXPECT_EQ(p, b.pixel(box.left + box.right - 1 - x, y)) << "mirror x at " << x << "," << y;
       EXPECT_EQ(p, b.pixel(x, box.top + box.bottom - 1 - y)) << "mirror y at " << x << "," << y;
-      if (p != kWhite && (x == box.left || b.pixel(x - 1, y) == kWhite)) ++runs;
-      if (p == kRed) {
+      if (p != White && (x == box.left || b.pixel(x - 1, y) == White)) ++runs;
+      if (p == Red) {
         for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
-          EXPECT_NE(b.pixel(x + dx, y + dy), kWhite) << "brush leaks at " << x << "," << y;
+          EXPECT_NE(b.pixel(x + dx, y + dy), White) << "brush leaks at " << x << "," << y;
       }
     }
     EXPECT_EQ(runs, 1) << "row " << y;
@@ -99,7 +99,7 @@ TEST_P(RoundShape, ReachesTheBoxIsSymmetricConvexAndClosed) {
   // A one-pixel outline covers exactly what the region of the same shape holds.
   const Region r = rounded ? Region::RoundRect(box, w / 2, h / 3) : Region::Ellipse(box);
   for (int y = 0; y < b.height(); ++y)
-    for (int x = 0; x < b.width(); ++x) EXPECT_EQ(b.pixel(x, y) != kWhite, r.Contains(x, y)) << x << "," << y;
+    for (int x = 0; x < b.width(); ++x) EXPECT_EQ(b.pixel(x, y) != White, r.Contains(x, y)) << x << "," << y;
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, RoundShape,
@@ -109,17 +109,17 @@ INSTANTIATE_TEST_SUITE_P(Sizes, RoundShape,
 TEST(Ellipse, InsideFramePenStaysInsideTheBoxAndWidePensGrowOutward) {
   for (auto [style, width, ink] : {std::tuple{PenStyle::InsideFrame, 5, Rect{10, 10, 40, 30}},
                                    std::tuple{PenStyle::Solid, 5, Rect{8, 8, 42, 32}}}) {
-    Bitmap b(50, 40, kWhite);
+    Bitmap b(50, 40, White);
     Canvas c(b);
-    c.setPen({style, width, kBlack});
-    c.setBrush(Brush::Solid(kRed));
+    c.setPen({style, width, Black});
+    c.setBrush(Brush::Solid(Red));
     c.Ellipse(10, 10, 40, 30);
-    EXPECT_EQ(InkBox(b, kWhite), ink);
+    EXPECT_EQ(InkBox(b, White), ink);
     // The ring is width pixels thick on the axes.
     int ring = 0;
-    for (int x = ink.left; x < 25; ++x) ring += b.pixel(x, 20) == kBlack;
+    for (int x = ink.left; x < 25; ++x) ring += b.pixel(x, 20) == Black;
     EXPECT_EQ(ring, width);
-    EXPECT_EQ(b.pixel(25, 20), kRed);
+    EXPECT_EQ(b.pixel(25, 20), Red);
   }
 }
 
@@ -145,30 +145,30 @@ TEST(Ellipse, XorShapeTwiceRestoresAndTouchesEachPixelOnce) {
 TEST(Polygon, FillModesDifferInTheMiddleOfAStar) {
   const std::vector<Point> star = {{20, 2}, {31, 36}, {2, 14}, {38, 14}, {9, 36}};
   for (FillMode mode : {FillMode::Alternate, FillMode::Winding}) {
-    Bitmap b(40, 40, kWhite);
+    Bitmap b(40, 40, White);
     Canvas c(b);
     c.setPen({PenStyle::Clear});
-    c.setBrush(Brush::Solid(kRed));
+    c.setBrush(Brush::Solid(Red));
     c.setPolygonFillMode(mode);
     c.Polygon(star);
-    EXPECT_EQ(b.pixel(20, 20) == kRed, mode == FillMode::Winding);
-    EXPECT_EQ(b.pixel(20, 8), kRed);
+    EXPECT_EQ(b.pixel(20, 20) == Red, mode == FillMode::Winding);
+    EXPECT_EQ(b.pixel(20, 8), Red);
   }
 }
 
 TEST(Polygon, AxisAlignedFillExcludesRightAndBottomAndThePenDrawsThem) {
   const std::vector<Point> square = {{2, 2}, {8, 2}, {8, 7}, {2, 7}};
-  Bitmap b(12, 12, kWhite);
+  Bitmap b(12, 12, White);
   Canvas c(b);
   c.setPen({PenStyle::Clear});
-  c.setBrush(Brush::Solid(kRed));
+  c.setBrush(Brush::Solid(Red));
   c.Polygon(square);
-  EXPECT_EQ(InkBox(b, kWhite), (Rect{2, 2, 8, 7}));
-  c.setPen({PenStyle::Solid, 1, kBlack});
+  EXPECT_EQ(InkBox(b, White), (Rect{2, 2, 8, 7}));
+  c.setPen({PenStyle::Solid, 1, Black});
   c.Polygon(square);
-  EXPECT_EQ(InkBox(b, kWhite), (Rect{2, 2, 9, 8}));
-  EXPECT_EQ(b.pixel(8, 7), kBlack);
-  EXPECT_EQ(b.pixel(5, 5), kRed);
+  EXPECT_EQ(InkBox(b, White), (Rect{2, 2, 9, 8}));
+  EXPECT_EQ(b.pixel(8, 7), Black);
+  EXPECT_EQ(b.pixel(5, 5), Red);
 }
 
 TEST(FocusRect, AlternatePixelsAndTwiceRestores) {
@@ -184,60 +184,60 @@ TEST(FocusRect, AlternatePixelsAndTwiceRestores) {
 }
 
 TEST(FillRect, IgnoresTheMixModeAndFrameRectDrawsOnePixel) {
-  Bitmap b(10, 10, kWhite);
+  Bitmap b(10, 10, White);
   Canvas c(b);
   c.setRop2(Rop2::XorPen);
-  c.FillRect({1, 1, 4, 4}, Brush::Solid(kRed));
-  EXPECT_EQ(b.pixel(2, 2), kRed);
-  c.FrameRect({5, 5, 9, 9}, Brush::Solid(kGreen));
-  EXPECT_EQ(InkBox(b, kWhite), (Rect{1, 1, 9, 9}));
-  EXPECT_EQ(b.pixel(6, 6), kWhite);
-  EXPECT_EQ(b.pixel(8, 8), kGreen);
+  c.FillRect({1, 1, 4, 4}, Brush::Solid(Red));
+  EXPECT_EQ(b.pixel(2, 2), Red);
+  c.FrameRect({5, 5, 9, 9}, Brush::Solid(Green));
+  EXPECT_EQ(InkBox(b, White), (Rect{1, 1, 9, 9}));
+  EXPECT_EQ(b.pixel(6, 6), White);
+  EXPECT_EQ(b.pixel(8, 8), Green);
 }
 
 // The page swatches: an outline flood-filled with a colour, including a fill
 // colour equal to the border's.
 TEST(FloodFill, BorderAndSurfaceModesStopWhereTheyShould) {
-  Bitmap b(12, 12, kWhite);
+  Bitmap b(12, 12, White);
   Canvas c(b);
   c.setBrush(Brush::clear());
   c.Rectangle(2, 2, 10, 10);
-  c.setBrush(Brush::Solid(kBlack));
-  EXPECT_TRUE(c.FloodFill(5, 5, kBlack, FloodMode::Border));
-  EXPECT_EQ(b.pixel(3, 3), kBlack);
-  EXPECT_EQ(b.pixel(1, 1), kWhite);
-  EXPECT_FALSE(c.FloodFill(5, 5, kBlack, FloodMode::Border));  // already border colour
-  c.setBrush(Brush::Solid(kGreen));
-  EXPECT_TRUE(c.FloodFill(0, 0, kWhite, FloodMode::Surface));
-  EXPECT_EQ(b.pixel(11, 11), kGreen);
-  EXPECT_EQ(b.pixel(5, 5), kBlack);
-  EXPECT_FALSE(c.FloodFill(-1, 3, kWhite));
-  EXPECT_FALSE(c.FloodFill(3, 400, kWhite));
+  c.setBrush(Brush::Solid(Black));
+  EXPECT_TRUE(c.FloodFill(5, 5, Black, FloodMode::Border));
+  EXPECT_EQ(b.pixel(3, 3), Black);
+  EXPECT_EQ(b.pixel(1, 1), White);
+  EXPECT_FALSE(c.FloodFill(5, 5, Black, FloodMode::Border));  // already border colour
+  c.setBrush(Brush::Solid(Green));
+  EXPECT_TRUE(c.FloodFill(0, 0, White, FloodMode::Surface));
+  EXPECT_EQ(b.pixel(11, 11), Green);
+  EXPECT_EQ(b.pixel(5, 5), Black);
+  EXPECT_FALSE(c.FloodFill(-1, 3, White));
+  EXPECT_FALSE(c.FloodFill(3, 400, White));
 }
 
 TEST(FloodFill, StaysInsideTheClip) {
-  Bitmap b(10, 10, kWhite);
+  Bitmap b(10, 10, White);
   Canvas c(b);
   c.setClip(Region::FromRect({0, 0, 5, 10}));
-  c.setBrush(Brush::Solid(kRed));
-  EXPECT_TRUE(c.FloodFill(1, 1, kWhite, FloodMode::Surface));
-  EXPECT_EQ(InkBox(b, kWhite), (Rect{0, 0, 5, 10}));
-  EXPECT_FALSE(c.FloodFill(7, 1, kWhite, FloodMode::Surface));
+  c.setBrush(Brush::Solid(Red));
+  EXPECT_TRUE(c.FloodFill(1, 1, White, FloodMode::Surface));
+  EXPECT_EQ(InkBox(b, White), (Rect{0, 0, 5, 10}));
+  EXPECT_FALSE(c.FloodFill(7, 1, White, FloodMode::Surface));
 }
 
 TEST(Shapes, ZeroSizedAndHugeShapesAreHarmless) {
-  Bitmap b(16, 16, kWhite);
+  Bitmap b(16, 16, White);
   Canvas c(b);
-  c.setBrush(Brush::Solid(kRed));
+  c.setBrush(Brush::Solid(Red));
   c.Rectangle(5, 5, 5, 9);
   c.Ellipse(3, 3, 3, 3);
   c.RoundRect(1, 1, 1, 1, 0, 0);
   c.Polygon(std::vector<Point>{});
   c.Ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
-  EXPECT_EQ(b.pixel(8, 8), kRed);
-  c.setPen({PenStyle::Solid, 1000000, kBlack});
+  EXPECT_EQ(b.pixel(8, 8), Red);
+  c.setPen({PenStyle::Solid, 1000000, Black});
   c.Rectangle(-5, -5, 20, 20);
-  EXPECT_EQ(b.pixel(8, 8), kBlack);
+  EXPECT_EQ(b.pixel(8, 8), Black);
 }
 
 }  // namespace

@@ -102,7 +102,7 @@ TEST(Stretch, WithARasterOperationAndFromItself) {
   Bitmap src(2, 2, 0xFFFFFF);
   Bitmap b(4, 4, 0x0F0F0F);
   Canvas c(b);
-  c.StretchBlt(0, 0, 4, 4, src, 0, 0, 2, 2, rop3::kSrcInvert);
+  c.StretchBlt(0, 0, 4, 4, src, 0, 0, 2, 2, rop3::SrcInvert);
   EXPECT_EQ(b.pixel(3, 3), 0xF0F0F0u);
   b.setPixel(0, 0, 0x0000FF);
   c.StretchBlt(0, 0, 4, 4, b, 0, 0, 1, 1);  // the zoom tool reads the same picture

@@ -16,7 +16,7 @@ inline Bitmap RandomBitmap(int w, int h, std::uint32_t seed) {
   Bitmap b(w, h);
   std::mt19937 rng(seed);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) b.row(y)[x] = rng() & kRgbMask;
+    for (int x = 0; x < w; ++x) b.row(y)[x] = rng() & RgbMask;
   return b;
 }
 

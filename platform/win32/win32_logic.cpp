@@ -31,9 +31,9 @@ std::vector<std::string> SplitCommandLine(std::string_view line) {
 
 double DaysSince1899(std::uint64_t fileTime) {
   // 1601-01-01 lies 109205 days before 1899-12-30.
-  constexpr double kTicksPerDay = 864000000000.0;
-  constexpr double kEpochGap = 109205.0;
-  return static_cast<double>(fileTime) / kTicksPerDay - kEpochGap;
+  constexpr double TicksPerDay = 864000000000.0;
+  constexpr double EpochGap = 109205.0;
+  return static_cast<double>(fileTime) / TicksPerDay - EpochGap;
 }
 
 bool MatchesPattern(std::string_view name, std::string_view pattern) {

@@ -10,7 +10,7 @@
 namespace platform::win32 {
 namespace {
 // Full access (FILE_MAP_ALL_ACCESS), the value every user of the block asks for.
-constexpr DWORD kFullAccess = 0xF001F;
+constexpr DWORD FullAccess = 0xF001F;
 }  // namespace
 
 SharedMemory::Created Win32SharedMemory::CreateMapping(std::string_view name, std::uint32_t size) {
@@ -20,12 +20,12 @@ SharedMemory::Created Win32SharedMemory::CreateMapping(std::string_view name, st
 }
 
 MappingHandle Win32SharedMemory::OpenMapping(std::string_view name) {
-  return FromHandle(OpenFileMappingA(kFullAccess, FALSE, std::string(name).c_str()));
+  return FromHandle(OpenFileMappingA(FullAccess, FALSE, std::string(name).c_str()));
 }
 
 std::uint8_t* Win32SharedMemory::MapView(MappingHandle h, std::uint32_t size) {
   if (!h) return nullptr;
-  return static_cast<std::uint8_t*>(MapViewOfFile(ToHandle(h), kFullAccess, 0, 0, size));
+  return static_cast<std::uint8_t*>(MapViewOfFile(ToHandle(h), FullAccess, 0, 0, size));
 }
 
 void Win32SharedMemory::UnmapView(std::uint8_t* view) {

@@ -10,6 +10,6 @@ struct ArtContext {
 };
 
 // The key colour of every keyed picture the system loads (0x00BBGGRR).
-inline constexpr gfx::Color kKey = 0x008080;
+inline constexpr gfx::Color Key = 0x008080;
 
 }  // namespace resources::generator::generator

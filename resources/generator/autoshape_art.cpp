@@ -12,8 +12,8 @@
 namespace resources::generator {
 namespace {
 
-constexpr int kCell = resources::AutoshapeCellSize;
-constexpr double kPi = 3.14159265358979323846;
+constexpr int Cell = resources::AutoshapeCellSize;
+constexpr double Pi = 3.14159265358979323846;
 
 using Pts = std::vector<std::pair<double, double>>;
 
@@ -61,10 +61,10 @@ class Pen {
   bool fill_;
 };
 
-Pts Star(int points, double outer, double inner, double cx = 8, double cy = 8, double turn = -kPi / 2) {
+Pts Star(int points, double outer, double inner, double cx = 8, double cy = 8, double turn = -Pi / 2) {
   Pts pts;
   for (int i = 0; i < points * 2; ++i) {
-    double r = i % 2 ? inner : outer, a = turn + i * kPi / points;
+    double r = i % 2 ? inner : outer, a = turn + i * Pi / points;
     pts.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
   }
   return pts;
@@ -73,7 +73,7 @@ Pts Star(int points, double outer, double inner, double cx = 8, double cy = 8, d
 Pts ArcPts(double cx, double cy, double rx, double ry, double from, double to, int steps = 16) {
   Pts pts;
   for (int i = 0; i <= steps; ++i) {
-    double a = (from + (to - from) * i / steps) * kPi / 180;
+    double a = (from + (to - from) * i / steps) * Pi / 180;
     pts.push_back({cx + rx * std::cos(a), cy + ry * std::sin(a)});
   }
   return pts;
@@ -99,8 +99,8 @@ Pts Arrow(int dir, double l = 1, double r = 15, double shaft = 3, double head = 
 
 Pts Wave(double top, double amp, double height) {
   Pts pts;
-  for (int i = 0; i <= 12; ++i) pts.push_back({1 + i * 14 / 12.0, top + amp * std::sin(i * kPi / 6)});
-  for (int i = 12; i >= 0; --i) pts.push_back({1 + i * 14 / 12.0, top + height + amp * std::sin(i * kPi / 6)});
+  for (int i = 0; i <= 12; ++i) pts.push_back({1 + i * 14 / 12.0, top + amp * std::sin(i * Pi / 6)});
+  for (int i = 12; i >= 0; --i) pts.push_back({1 + i * 14 / 12.0, top + height + amp * std::sin(i * Pi / 6)});
   return pts;
 }
 
@@ -172,7 +172,7 @@ std::vector<Shape> Shapes() {
   add([](Pen& d) {
     d.Poly({{5, 1}, {11, 1}, {11, 5}, {15, 5}, {15, 11}, {11, 11}, {11, 15}, {5, 15}, {5, 11}, {1, 11}, {1, 5}, {5, 5}});
   });
-  add([](Pen& d) { d.Poly(Star(5, 7, 7 * std::cos(kPi / 5) / std::cos(0.0), 8, 8.5)); });
+  add([](Pen& d) { d.Poly(Star(5, 7, 7 * std::cos(Pi / 5) / std::cos(0.0), 8, 8.5)); });
   add([](Pen& d) {
     d.rect(3, 4, 14, 13);
     d.Ellipse(3, 11, 14, 15);
@@ -217,7 +217,7 @@ std::vector<Shape> Shapes() {
   add([](Pen& d) {
     Pts h;
     for (int i = 0; i <= 24; ++i) {
-      double t = i * 2 * kPi / 24;
+      double t = i * 2 * Pi / 24;
       h.push_back({8 + 0.42 * 16 * std::pow(std::sin(t), 3),
                    7.5 - 0.42 * (13 * std::cos(t) - 5 * std::cos(2 * t) - 2 * std::cos(3 * t) - std::cos(4 * t))});
     }
@@ -227,7 +227,7 @@ std::vector<Shape> Shapes() {
   add([](Pen& d) {
     d.Ellipse(4, 4, 13, 13);
     for (int i = 0; i < 8; ++i) {
-      double a = i * kPi / 4;
+      double a = i * Pi / 4;
       d.Line({{8.5 + 5.5 * std::cos(a), 8.5 + 5.5 * std::sin(a)}, {8.5 + 7.5 * std::cos(a), 8.5 + 7.5 * std::sin(a)}});
     }
   });
@@ -418,8 +418,8 @@ std::vector<Shape> Shapes() {
   add([](Pen& d) { d.Poly(Wave(4, 2, 8)); });
   add([](Pen& d) {
     Pts p;
-    for (int i = 0; i <= 16; ++i) p.push_back({1 + i * 14 / 16.0, 4 + 2 * std::sin(i * kPi / 4)});
-    for (int i = 16; i >= 0; --i) p.push_back({1 + i * 14 / 16.0, 12 + 2 * std::sin(i * kPi / 4)});
+    for (int i = 0; i <= 16; ++i) p.push_back({1 + i * 14 / 16.0, 4 + 2 * std::sin(i * Pi / 4)});
+    for (int i = 16; i >= 0; --i) p.push_back({1 + i * 14 / 16.0, 12 + 2 * std::sin(i * Pi / 4)});
     d.Poly(p);
   });
   // Callouts.
@@ -444,18 +444,18 @@ std::vector<Shape> Shapes() {
 }
 
 // Action buttons: a bevelled square with the symbol of its action.
-constexpr const char* kActionGlyphs[12] = {"",       "home",     "help",          "information-variant",
+constexpr const char* ActionGlyphs[12] = {"",       "home",     "help",          "information-variant",
                                            "menu-left", "menu-right", "skip-previous", "skip-next",
                                            "undo-variant", "file",   "volume-high",   "movie"};
 
 }  // namespace
 
 gfx::Bitmap PaintAutoshapeSheet(const ArtContext& ctx) {
-  const int w = (resources::AutoshapeColumns - 1) * resources::AutoshapeColumnPitch + kCell;
+  const int w = (resources::AutoshapeColumns - 1) * resources::AutoshapeColumnPitch + Cell;
   const int rows = resources::AutoshapeCount / resources::AutoshapeColumns;
-  const int h = (rows - 1) * resources::AutoshapeRowPitch + kCell;
+  const int h = (rows - 1) * resources::AutoshapeRowPitch + Cell;
   // The list view shows them on white.
-  KeyedPicture sheet(w, h, kKey, 0xFFFFFF);
+  KeyedPicture sheet(w, h, Key, 0xFFFFFF);
   const std::vector<Shape> shapes = Shapes();
   // Every shape but the action buttons has its drawing; anything else is a
   // mistake in the table above and gives no sheet at all.
@@ -465,7 +465,7 @@ gfx::Bitmap PaintAutoshapeSheet(const ArtContext& ctx) {
     const int x = (i % resources::AutoshapeColumns) * resources::AutoshapeColumnPitch;
     const int y = (i / resources::AutoshapeColumns) * resources::AutoshapeRowPitch;
     auto pass = [&](bool fillPass, const Shape& shape) {
-      return Placed(Supersample(kCell, kCell, 4, [&](gfx::Canvas& c, int f) {
+      return Placed(Supersample(Cell, Cell, 4, [&](gfx::Canvas& c, int f) {
                       Pen pen(c, f, fillPass);
                       shape(pen);
                     }),
@@ -475,8 +475,8 @@ gfx::Bitmap PaintAutoshapeSheet(const ArtContext& ctx) {
     if (action >= 0) {
       sheet.Paint(pass(true, ActionButton), fill);
       sheet.Paint(pass(false, ActionButton), line);
-      if (*kActionGlyphs[action])
-        sheet.Paint(Placed(ctx.glyphs.Render(kActionGlyphs[action], 12), w, h, x + 2, y + 2), line);
+      if (*ActionGlyphs[action])
+        sheet.Paint(Placed(ctx.glyphs.Render(ActionGlyphs[action], 12), w, h, x + 2, y + 2), line);
       continue;
     }
     if (static_cast<std::size_t>(i) >= shapes.size()) continue;

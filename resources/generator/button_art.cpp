@@ -12,13 +12,13 @@ using resources::generator::Drawing;
 using resources::generator::Tint;
 using resources::generator::TintColor;
 
-constexpr int kFactor = 4;  // supersampling of our drawings
+constexpr int Factor = 4;  // supersampling of our drawings
 
 // Everything is laid out on the 26-pixel design and scaled.
 struct Scale {
   int size;
   double u;
-  int Px(double v) const { return static_cast<int>(std::lround(v * u * kFactor)); }
+  int Px(double v) const { return static_cast<int>(std::lround(v * u * Factor)); }
 };
 
 Coverage Glyph(const ArtContext& ctx, std::string_view name, int size) {
@@ -36,7 +36,7 @@ void AddBadge(KeyedPicture& pic, const ArtContext& ctx, std::string_view badge, 
 }
 
 Coverage RoundBox(const Scale& s, double l, double t, double r, double b, double radius) {
-  return Supersample(s.size, s.size, kFactor, [&](gfx::Canvas& c, int) {
+  return Supersample(s.size, s.size, Factor, [&](gfx::Canvas& c, int) {
     c.setPen({gfx::PenStyle::Clear});
     c.setBrush(gfx::Brush::Solid(0xFFFFFF));
     c.RoundRect(s.Px(l), s.Px(t), s.Px(r) + 1, s.Px(b) + 1, s.Px(radius * 2), s.Px(radius * 2));
@@ -52,12 +52,12 @@ Coverage Ring(const Coverage& outer, const Coverage& inner) {
 void PaintMouse(KeyedPicture& pic, const Art& art, const Scale& s, const ArtContext& ctx) {
   const Coverage body = RoundBox(s, 6.5, 2, 19.5, 24, 6.5);
   const Coverage inside = RoundBox(s, 8, 3.5, 18, 22.5, 5);
-  Coverage top = Supersample(s.size, s.size, kFactor, [&](gfx::Canvas& c, int) {
+  Coverage top = Supersample(s.size, s.size, Factor, [&](gfx::Canvas& c, int) {
     c.FillRect({0, 0, s.Px(26), s.Px(10.5)}, gfx::Brush::Solid(0xFFFFFF));
   });
   Intersect(top, inside);
   auto half = [&](double l, double r) {
-    Coverage h = Supersample(s.size, s.size, kFactor, [&](gfx::Canvas& c, int) {
+    Coverage h = Supersample(s.size, s.size, Factor, [&](gfx::Canvas& c, int) {
       c.FillRect({s.Px(l), 0, s.Px(r), s.Px(26)}, gfx::Brush::Solid(0xFFFFFF));
     });
     Intersect(h, top);
@@ -69,7 +69,7 @@ void PaintMouse(KeyedPicture& pic, const Art& art, const Scale& s, const ArtCont
   if (art.param & 1) pic.Paint(half(0, 12.5), lit);
   if (art.param & 4) pic.Paint(half(13.5, 26), lit);
   // The divider between the buttons and the line under them.
-  pic.Paint(Supersample(s.size, s.size, kFactor, [&](gfx::Canvas& c, int) {
+  pic.Paint(Supersample(s.size, s.size, Factor, [&](gfx::Canvas& c, int) {
               c.FillRect({s.Px(12.5), s.Px(3), s.Px(13.5), s.Px(10.5)}, gfx::Brush::Solid(0xFFFFFF));
               c.FillRect({s.Px(7), s.Px(10.5), s.Px(19), s.Px(11.5)}, gfx::Brush::Solid(0xFFFFFF));
             }),
@@ -179,7 +179,7 @@ void PaintGesture(KeyedPicture& pic, const Art& art, const Scale& s) {
   // The line stops inside the arrowhead so its round cap does not show.
   pts.back() = {ex - dx * head * 0.6, ey - dy * head * 0.6};
   const gfx::Color tint = TintColor(art.tint);
-  pic.Paint(Supersample(s.size, s.size, kFactor,
+  pic.Paint(Supersample(s.size, s.size, Factor,
                         [&](gfx::Canvas& c, int) {
                           c.setPen({gfx::PenStyle::Solid, s.Px(2.6), 0xFFFFFF});
                           std::vector<gfx::Point> line;
@@ -194,7 +194,7 @@ void PaintGesture(KeyedPicture& pic, const Art& art, const Scale& s) {
                         }),
             tint);
   const auto [sx, sy] = pts.front();
-  pic.Paint(Supersample(s.size, s.size, kFactor,
+  pic.Paint(Supersample(s.size, s.size, Factor,
                         [&](gfx::Canvas& c, int) {
                           c.setPen({gfx::PenStyle::Clear});
                           c.setBrush(gfx::Brush::Solid(0xFFFFFF));
@@ -209,7 +209,7 @@ void PaintHotspot(KeyedPicture& pic, const Art& art, const Scale& s) {
   pic.Paint(Ring(frame, screen), TintColor(Tint::Dark));
   pic.Paint(screen, 0xFFFFFF);
   const std::string_view z = art.text;
-  Coverage lit = Supersample(s.size, s.size, kFactor, [&](gfx::Canvas& c, int) {
+  Coverage lit = Supersample(s.size, s.size, Factor, [&](gfx::Canvas& c, int) {
     c.setPen({gfx::PenStyle::Clear});
     c.setBrush(gfx::Brush::Solid(0xFFFFFF));
     const double l = 3.5, t = 5.5, r = 22.5, b = 20.5, band = 3.5, corner = 8;
@@ -226,7 +226,7 @@ void PaintHotspot(KeyedPicture& pic, const Art& art, const Scale& s) {
   });
   pic.Paint(lit, TintColor(Tint::Alert));
   // The stand of the screen.
-  pic.Paint(Supersample(s.size, s.size, kFactor, [&](gfx::Canvas& c, int) {
+  pic.Paint(Supersample(s.size, s.size, Factor, [&](gfx::Canvas& c, int) {
               c.FillRect({s.Px(10), s.Px(22), s.Px(16), s.Px(24.5)}, gfx::Brush::Solid(0xFFFFFF));
             }),
             TintColor(Tint::Dark));
@@ -237,7 +237,7 @@ void PaintHotspot(KeyedPicture& pic, const Art& art, const Scale& s) {
 Coverage LaserDot(int size, Coverage* glow) {
   const double c = size / 2.0, u = size / 26.0;
   auto disc = [&](double r) {
-    return Supersample(size, size, kFactor, [&](gfx::Canvas& cv, int f) {
+    return Supersample(size, size, Factor, [&](gfx::Canvas& cv, int f) {
       cv.setPen({gfx::PenStyle::Clear});
       cv.setBrush(gfx::Brush::Solid(0xFFFFFF));
       auto p = [&](double v) { return static_cast<int>(std::lround(v * f)); };
@@ -249,7 +249,7 @@ Coverage LaserDot(int size, Coverage* glow) {
 }
 
 gfx::Bitmap PaintIcon(const Art& art, int size, const ArtContext& ctx) {
-  KeyedPicture pic(size, size, kKey);
+  KeyedPicture pic(size, size, Key);
   const Scale s{size, size / 26.0};
   switch (art.drawing) {
     case Drawing::Glyph:

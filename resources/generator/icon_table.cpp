@@ -26,20 +26,20 @@ constexpr Art Fill(std::uint32_t color) { return {{}, T::Powerpoint, {}, T::Aler
 constexpr Art Gesture(std::string_view path) { return {{}, T::Input, {}, T::Alert, D::Gesture, 0, path}; }
 constexpr Art Zone(std::string_view zone) { return {{}, T::Input, {}, T::Alert, D::Hotspot, 0, zone}; }
 
-constexpr unsigned kLeft = 1, kMiddle = 2, kRight = 4, kDouble = 8;
+constexpr unsigned Left = 1, Middle = 2, Right = 4, Double = 8;
 
 // In resource order (core/stock_icons.h); the generator checks the two agree.
-constexpr std::array<NamedArt, 154> kButtons = {{
+constexpr std::array<NamedArt, 154> Buttons = {{
     {"tb_ContextHelp", B("help-circle-outline", T::Help, "cursor-default", T::Dark)},
     {"tb_customkeystroke", {{}, T::Input, {}, T::Alert, D::CustomKeystroke, 0, {}, false}},
     {"tb_HelpTopic", G("book-open-variant", T::Help)},
     {"tb_MinimizeApp", G("window-minimize", T::Windows)},
     {"tb_Mouse", G("mouse", T::Input)},
-    {"tb_Mouse_ld", Mouse(kLeft | kDouble)},
-    {"tb_Mouse_m", Mouse(kMiddle)},
-    {"tb_Mouse_md", Mouse(kMiddle | kDouble)},
-    {"tb_Mouse_rd", Mouse(kRight | kDouble)},
-    {"tb_NextClickRight", Mouse(kRight, T::Input, "redo")},
+    {"tb_Mouse_ld", Mouse(Left | Double)},
+    {"tb_Mouse_m", Mouse(Middle)},
+    {"tb_Mouse_md", Mouse(Middle | Double)},
+    {"tb_Mouse_rd", Mouse(Right | Double)},
+    {"tb_NextClickRight", Mouse(Right, T::Input, "redo")},
     {"tb_NoTool", G("block-helper", T::Dark)},
     {"tb_OpenHelpTopic", G("book-open", T::Help)},
     {"tb_Powerpoint", G("file-powerpoint-box", T::Powerpoint)},
@@ -132,8 +132,8 @@ constexpr std::array<NamedArt, 154> kButtons = {{
     {"tb_MEDIA_Prev_Track", G("skip-previous", T::Media)},
     {"tb_MEDIA_Stop", G("stop", T::Media)},
     {"tb_MinimizeAll", G("desktop-mac", T::Windows)},
-    {"tb_mouse_l", Mouse(kLeft)},
-    {"tb_mouse_r", Mouse(kRight)},
+    {"tb_mouse_l", Mouse(Left)},
+    {"tb_mouse_r", Mouse(Right)},
     {"tb_NextDoc", B("file-document", T::Windows, "arrow-right-bold-circle", T::Dark)},
     {"tb_NextWindow", B("application", T::Windows, "arrow-right-bold-circle", T::Dark)},
     {"tb_PageDown", Key("PgDn")},
@@ -187,7 +187,7 @@ constexpr std::array<NamedArt, 154> kButtons = {{
 }};
 
 // Gestures: U D L R for the strokes, a bracket pair for one diagonal stroke.
-constexpr std::array<NamedArt, 31> kEvents = {{
+constexpr std::array<NamedArt, 31> Events = {{
     {"eb_Keyboard2", G("keyboard", T::Input)},
     {"eb_Mouse_Bottom", Zone("B")},
     {"eb_Mouse_BottomLeft", Zone("BL")},
@@ -221,54 +221,54 @@ constexpr std::array<NamedArt, 31> kEvents = {{
     {"eb_SmallMouse", G("mouse", T::Input)},
 }};
 
-constexpr std::uint32_t kRed = Rgb(229, 57, 53), kGreen = Rgb(67, 160, 71), kBlue = Rgb(30, 136, 229),
-                        kYellow = Rgb(253, 216, 53), kOrange = Rgb(251, 140, 0), kGrey = Rgb(84, 110, 122),
-                        kBrown = Rgb(121, 85, 72), kPurple = Rgb(142, 36, 170), kGold = Rgb(255, 179, 0);
+constexpr std::uint32_t Red = Rgb(229, 57, 53), Green = Rgb(67, 160, 71), Blue = Rgb(30, 136, 229),
+                        Yellow = Rgb(253, 216, 53), Orange = Rgb(251, 140, 0), Grey = Rgb(84, 110, 122),
+                        Brown = Rgb(121, 85, 72), Purple = Rgb(142, 36, 170), Gold = Rgb(255, 179, 0);
 
-constexpr std::array<Sprite, 43> kPointers = {{
-    {"sp_aastar", "star", kGold},
-    {"sp_arrowdown", "arrow-down-bold", kBlue},
-    {"sp_arrowleft", "arrow-left-bold", kBlue},
-    {"sp_arrowne", "arrow-top-right", kBlue},
-    {"sp_arrownw", "arrow-top-left", kBlue},
-    {"sp_arrowright", "arrow-right-bold", kBlue},
-    {"sp_arrowse", "arrow-bottom-right", kBlue},
-    {"sp_arrowsw", "arrow-bottom-left", kBlue},
-    {"sp_arrowup", "arrow-up-bold", kBlue},
-    {"sp_bulb", "lightbulb", kYellow},
-    {"sp_clickhere", "cursor-pointer", kRed},
-    {"sp_Clock", "clock", kGrey},
-    {"sp_cross", "close-circle", kRed},
-    {"sp_cross2", "close", kRed},
-    {"sp_dollar", "currency-usd", kGreen},
-    {"sp_dollar2", "cash-usd", kGreen},
-    {"sp_exclamation", "alert", kOrange},
-    {"sp_exclamation2", "alert-circle", kRed},
-    {"sp_go", "play-circle", kGreen},
-    {"sp_hammer", "gavel", kBrown},
-    {"sp_hand", "hand-pointing-right", kOrange},
-    {"sp_Hash", "pound", kPurple},
-    {"sp_House", "home", kBrown},
-    {"sp_Key", "key", kGold},
-    {"sp_Laser", {}, kRed, Drawing::LaserDot},
-    {"sp_No", "block-helper", kRed},
-    {"sp_NoSmk", "smoking-off", kRed},
-    {"sp_paperclip", "paperclip", kGrey},
-    {"sp_question", "help-circle", kBlue},
-    {"sp_Question2", "help", kPurple},
-    {"sp_stop", "close-octagon", kRed},
-    {"sp_storm", "weather-lightning", kGrey},
-    {"sp_sun", "weather-sunny", kGold},
-    {"sp_tick", "check-circle", kGreen},
-    {"sp_tick2", "check", kGreen},
-    {"sp_torch", "flashlight", kOrange},
-    {"sp_trafficdown", "arrow-down-bold-circle", kGreen},
-    {"sp_trafficleft", "arrow-left-bold-circle", kGreen},
-    {"sp_trafficright", "arrow-right-bold-circle", kGreen},
-    {"sp_trafficup", "arrow-up-bold-circle", kGreen},
-    {"sp_UsFlag", {}, kRed, Drawing::UsFlag},
-    {"sp_USFlag2", "flag-variant", kBlue},
-    {"sp_Wand", "auto-fix", kPurple},
+constexpr std::array<Sprite, 43> Pointers = {{
+    {"sp_aastar", "star", Gold},
+    {"sp_arrowdown", "arrow-down-bold", Blue},
+    {"sp_arrowleft", "arrow-left-bold", Blue},
+    {"sp_arrowne", "arrow-top-right", Blue},
+    {"sp_arrownw", "arrow-top-left", Blue},
+    {"sp_arrowright", "arrow-right-bold", Blue},
+    {"sp_arrowse", "arrow-bottom-right", Blue},
+    {"sp_arrowsw", "arrow-bottom-left", Blue},
+    {"sp_arrowup", "arrow-up-bold", Blue},
+    {"sp_bulb", "lightbulb", Yellow},
+    {"sp_clickhere", "cursor-pointer", Red},
+    {"sp_Clock", "clock", Grey},
+    {"sp_cross", "close-circle", Red},
+    {"sp_cross2", "close", Red},
+    {"sp_dollar", "currency-usd", Green},
+    {"sp_dollar2", "cash-usd", Green},
+    {"sp_exclamation", "alert", Orange},
+    {"sp_exclamation2", "alert-circle", Red},
+    {"sp_go", "play-circle", Green},
+    {"sp_hammer", "gavel", Brown},
+    {"sp_hand", "hand-pointing-right", Orange},
+    {"sp_Hash", "pound", Purple},
+    {"sp_House", "home", Brown},
+    {"sp_Key", "key", Gold},
+    {"sp_Laser", {}, Red, Drawing::LaserDot},
+    {"sp_No", "block-helper", Red},
+    {"sp_NoSmk", "smoking-off", Red},
+    {"sp_paperclip", "paperclip", Grey},
+    {"sp_question", "help-circle", Blue},
+    {"sp_Question2", "help", Purple},
+    {"sp_stop", "close-octagon", Red},
+    {"sp_storm", "weather-lightning", Grey},
+    {"sp_sun", "weather-sunny", Gold},
+    {"sp_tick", "check-circle", Green},
+    {"sp_tick2", "check", Green},
+    {"sp_torch", "flashlight", Orange},
+    {"sp_trafficdown", "arrow-down-bold-circle", Green},
+    {"sp_trafficleft", "arrow-left-bold-circle", Green},
+    {"sp_trafficright", "arrow-right-bold-circle", Green},
+    {"sp_trafficup", "arrow-up-bold-circle", Green},
+    {"sp_UsFlag", {}, Red, Drawing::UsFlag},
+    {"sp_USFlag2", "flag-variant", Blue},
+    {"sp_Wand", "auto-fix", Purple},
 }};
 
 // Fixed cursors first, then the coloured families (by prefix).
@@ -277,7 +277,7 @@ constexpr CursorArt C(std::string_view name, std::string_view glyph, Anchor hots
   return {name, glyph, hotspot, down, shape};
 }
 
-constexpr std::array<CursorArt, 33> kCursors = {{
+constexpr std::array<CursorArt, 33> Cursors = {{
     C("Id_Pen", "pen", Anchor::BottomLeft),
     C("id_HiLite", "marker", Anchor::BottomLeft),
     C("id_Ellipse", "plus", Anchor::Center, false, "ellipse"),
@@ -334,10 +334,10 @@ std::uint32_t TintColor(Tint t) {
   return 0;
 }
 
-std::span<const NamedArt> ButtonArt() { return kButtons; }
-std::span<const NamedArt> EventArt() { return kEvents; }
-std::span<const Sprite> PointerArt() { return kPointers; }
-std::span<const CursorArt> CursorTableArt() { return kCursors; }
+std::span<const NamedArt> ButtonArt() { return Buttons; }
+std::span<const NamedArt> EventArt() { return Events; }
+std::span<const Sprite> PointerArt() { return Pointers; }
+std::span<const CursorArt> CursorTableArt() { return Cursors; }
 
 const Art* FindArt(std::span<const NamedArt> table, std::string_view name) {
   for (const auto& e : table)

@@ -8,14 +8,14 @@
 namespace resources::generator {
 namespace {
 
-constexpr gfx::Color kWhite = 0xFFFFFF, kBlack = 0x000000;
+constexpr gfx::Color White = 0xFFFFFF, Black = 0x000000;
 
 // Brushes are two-colour 8 x 8 pictures: dark pixels take the text colour.
 gfx::Bitmap Pattern(const char* rows[8]) {
-  gfx::Bitmap b(8, 8, kWhite);
+  gfx::Bitmap b(8, 8, White);
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
-      if (rows[y][x] == '#') b.setPixel(x, y, kBlack);
+      if (rows[y][x] == '#') b.setPixel(x, y, Black);
   return b;
 }
 
@@ -69,7 +69,7 @@ gfx::Bitmap SampleArrows(const ArtContext& ctx) {
   }
   gfx::Canvas c(b);
   c.setPen({gfx::PenStyle::Solid, 2, gfx::Rgb(55, 71, 79)});
-  c.setBrush(gfx::Brush::Solid(kWhite));
+  c.setBrush(gfx::Brush::Solid(White));
   c.Ellipse(78, 78, 103, 103);
   return b;
 }
@@ -79,15 +79,15 @@ gfx::Bitmap SampleArrows(const ArtContext& ctx) {
 gfx::Bitmap PaintPicture(std::string_view name, const ArtContext& ctx) {
   if (name == "bm_Autoshapes") return PaintAutoshapeSheet(ctx);
   if (name == "bm_CustomButton") {
-    KeyedPicture pic(26, 26, kKey);
+    KeyedPicture pic(26, 26, Key);
     Coverage frame = Supersample(26, 26, 4, [](gfx::Canvas& c, int f) {
       c.setPen({gfx::PenStyle::Clear});
-      c.setBrush(gfx::Brush::Solid(kWhite));
+      c.setBrush(gfx::Brush::Solid(White));
       c.RoundRect(2 * f, 2 * f, 24 * f, 24 * f, 8 * f, 8 * f);
     });
     Coverage inner = Supersample(26, 26, 4, [](gfx::Canvas& c, int f) {
       c.setPen({gfx::PenStyle::Clear});
-      c.setBrush(gfx::Brush::Solid(kWhite));
+      c.setBrush(gfx::Brush::Solid(White));
       c.RoundRect(4 * f, 4 * f, 22 * f, 22 * f, 5 * f, 5 * f);
     });
     pic.Paint(frame, gfx::Rgb(84, 110, 122));

@@ -8,8 +8,8 @@
 
 namespace resources::generator {
 
-inline constexpr int kPointerSize = 32;
-inline constexpr int kCursorSize = 32;
+inline constexpr int PointerSize = 32;
+inline constexpr int CursorSize = 32;
 
 gfx::Bitmap PaintPointer(const resources::generator::Sprite& sprite, const ArtContext& ctx);
 gfx::codecs::IconFrame PaintCursor(const resources::generator::CursorArt& art, gfx::Color color, const ArtContext& ctx);

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr gfx::Color kMask = 0x008080;
+constexpr gfx::Color Mask = 0x008080;
 
 gfx::Bitmap Load(std::string_view name) {
   gfx::Bitmap b;
@@ -51,7 +51,7 @@ TEST(ResourceBundle, EveryKeyedPictureResolvesAtItsSizeOnTheKeyColour) {
       const gfx::Bitmap b = Load(name);
       ASSERT_FALSE(b.empty()) << g.what << " " << name;
       EXPECT_EQ(b.size(), (gfx::Size{g.size, g.size})) << name;
-      EXPECT_EQ(b.pixel(0, b.height() - 1), kMask) << name;
+      EXPECT_EQ(b.pixel(0, b.height() - 1), Mask) << name;
       // Art, not a blank: an unknown glyph or a drawing that missed the cell shows here.
       EXPECT_GT(Visible(b), g.size * g.size / 12) << name;
     }

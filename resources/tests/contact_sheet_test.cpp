@@ -17,14 +17,14 @@
 
 namespace {
 
-constexpr int kWidth = 680;
-constexpr gfx::Color kFace = 0xF0F0F0, kSlide = 0x302820;
+constexpr int Width = 680;
+constexpr gfx::Color Face = 0xF0F0F0, Slide = 0x302820;
 
 class Sheet {
  public:
-  Sheet() : bmp_(kWidth, 4000, kFace), canvas_(bmp_) {}
+  Sheet() : bmp_(Width, 4000, Face), canvas_(bmp_) {}
   // Lays the list out in rows of whole cells, starting a new band.
-  void List(const gfx::ImageList& list, int pad, gfx::Color back = kFace) {
+  void List(const gfx::ImageList& list, int pad, gfx::Color back = Face) {
     Band(list.count(), list.width() + pad, list.height() + pad, back,
          [&](int i, int x, int y) { list.Draw(canvas_, x + pad / 2, y + pad / 2, i); });
   }
@@ -69,7 +69,7 @@ class Sheet {
     y_ += 170;
   }
   bool Write(const std::string& path) {
-    gfx::Bitmap out(kWidth, y_);
+    gfx::Bitmap out(Width, y_);
     gfx::Canvas(out).Draw(0, 0, bmp_);
     return gfx::codecs::WritePngFile(path, out);
   }
@@ -77,11 +77,11 @@ class Sheet {
  private:
   template <class Draw>
   void Band(int count, int cw, int ch, gfx::Color back, Draw draw) {
-    const int perRow = (kWidth - 8) / cw, rows = (count + perRow - 1) / perRow;
-    bmp_.FillRect({0, y_, kWidth, y_ + rows * ch + 8}, back);
+    const int perRow = (Width - 8) / cw, rows = (count + perRow - 1) / perRow;
+    bmp_.FillRect({0, y_, Width, y_ + rows * ch + 8}, back);
     for (int i = 0; i < count; ++i) draw(i, 4 + (i % perRow) * cw, y_ + 4 + (i / perRow) * ch);
     y_ += rows * ch + 8;
-    bmp_.FillRect({0, y_, kWidth, y_ + 1}, 0xC0C0C0);
+    bmp_.FillRect({0, y_, Width, y_ + 1}, 0xC0C0C0);
     y_ += 1;
   }
   static void Add(std::vector<gfx::codecs::IconFrame>& frames, std::string_view name) {
@@ -125,13 +125,13 @@ TEST(ResourceContactSheet, EveryListLoadsCompleteAndIsDrawnForReview) {
   sheet.List(resources::LargeButtonList(), 8);
   sheet.List(resources::EventList(), 6);
   sheet.List(resources::PointerList(), 6);
-  sheet.List(resources::PointerList(), 6, kSlide);
+  sheet.List(resources::PointerList(), 6, Slide);
   sheet.List(resources::AutoshapeList(), 4, 0xFFFFFF);
   sheet.List(resources::SwatchList(), 6);
   sheet.List(resources::PreviewList(), 8);
   sheet.Pictures();
-  sheet.Cursors(kFace);
-  sheet.Cursors(kSlide);
+  sheet.Cursors(Face);
+  sheet.Cursors(Slide);
   sheet.Icons();
   const char* env = std::getenv("VELMORA_TEST_OUTPUT");
   const std::string folder = env && *env ? env : "test-output";

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr gfx::Color kMask = 0x008080, kMagenta = 0xFF00FF;
+constexpr gfx::Color Mask = 0x008080, Magenta = 0xFF00FF;
 
 // Names are matched exactly, so a test can tell which spelling was asked for.
 class FakeResources final : public platform::ProgramResources {
@@ -58,23 +58,23 @@ class ResourcesTest : public test_support::SimTest {
 };
 
 TEST_F(ResourcesTest, ButtonPicturesTakeTheirTransparentColourFromTheBottomLeftPixel) {
-  gfx::Bitmap pic(26, 26, kMagenta);
+  gfx::Bitmap pic(26, 26, Magenta);
   pic.setPixel(5, 5, 0x123456);
-  pic.setPixel(6, 6, kMask);  // the list's key, but a visible pixel of this picture
+  pic.setPixel(6, 6, Mask);  // the list's key, but a visible pixel of this picture
   fake.Put("tb_Pen", pic);
   Load();
   const gfx::Bitmap& cell = resources::SmallButtonList().image(resources::tb_Pen);
-  EXPECT_EQ(cell.pixel(0, 25), kMask);
+  EXPECT_EQ(cell.pixel(0, 25), Mask);
   EXPECT_EQ(cell.pixel(5, 5), 0x123456u);
-  EXPECT_NE(cell.pixel(6, 6), kMask);
-  EXPECT_EQ(cell.pixel(6, 6) & 0xFFFFFEu, kMask & 0xFFFFFEu);
+  EXPECT_NE(cell.pixel(6, 6), Mask);
+  EXPECT_EQ(cell.pixel(6, 6) & 0xFFFFFEu, Mask & 0xFFFFFEu);
 }
 
 TEST_F(ResourcesTest, LargeListTakesTheBigPictureOrStretchesTheSmallOne) {
-  gfx::Bitmap small(26, 26, kMask);
+  gfx::Bitmap small(26, 26, Mask);
   small.setPixel(3, 4, 0x0000FF);
   fake.Put("tb_Pen", small);
-  gfx::Bitmap big(40, 40, kMask);  // another size is stretched to the cell
+  gfx::Bitmap big(40, 40, Mask);  // another size is stretched to the cell
   big.FillRect({0, 0, 20, 20}, 0x00FF00);
   fake.Put("tb_Zoom", small);
   fake.Put("tb_Zoom_Big", big);
@@ -83,22 +83,22 @@ TEST_F(ResourcesTest, LargeListTakesTheBigPictureOrStretchesTheSmallOne) {
   ASSERT_EQ(pen.width(), 52);
   EXPECT_EQ(pen.pixel(6, 8), 0x0000FFu);
   EXPECT_EQ(pen.pixel(7, 9), 0x0000FFu);
-  EXPECT_EQ(pen.pixel(8, 8), kMask);
+  EXPECT_EQ(pen.pixel(8, 8), Mask);
   const gfx::Bitmap& zoom = resources::LargeButtonList().image(resources::tb_Zoom);
   EXPECT_EQ(zoom.pixel(0, 0), 0x00FF00u);
   EXPECT_EQ(zoom.pixel(25, 25), 0x00FF00u);
-  EXPECT_EQ(zoom.pixel(27, 27), kMask);
+  EXPECT_EQ(zoom.pixel(27, 27), Mask);
 }
 
 TEST_F(ResourcesTest, MissingOrDamagedPicturesLeaveBlankImagesAndKeepEveryIndex) {
   fake.bitmaps["tb_Pen"] = {'B', 'M', 1, 2, 3};  // damaged
-  gfx::Bitmap zoom(26, 26, kMask);
+  gfx::Bitmap zoom(26, 26, Mask);
   zoom.setPixel(1, 1, 0x010203);
   fake.Put("tb_ZoomFrame", zoom);  // the last stock icon
   Load();
   for (gfx::ImageList* list : {&resources::SmallButtonList(), &resources::LargeButtonList()}) {
     EXPECT_EQ(list->count(), resources::StockIconCount);
-    EXPECT_EQ(list->image(resources::tb_Pen).pixel(1, 1), kMask);
+    EXPECT_EQ(list->image(resources::tb_Pen).pixel(1, 1), Mask);
   }
   EXPECT_EQ(resources::SmallButtonList().image(resources::tb_ZoomFrame).pixel(1, 1), 0x010203u);
   EXPECT_EQ(resources::EventList().count(), static_cast<int>(resources::EventIconNames.size()));
@@ -111,13 +111,13 @@ TEST_F(ResourcesTest, MissingOrDamagedPicturesLeaveBlankImagesAndKeepEveryIndex)
 }
 
 TEST_F(ResourcesTest, PointerPicturesAreFoundByTheirUpperCaseNames) {
-  gfx::Bitmap laser(32, 32, kMask);
+  gfx::Bitmap laser(32, 32, Mask);
   laser.setPixel(16, 16, 0x0000FF);
   fake.Put("SP_LASER", laser);
   fake.Put("sp_aastar", laser);  // the spelling of the list is not what is asked for
   Load();
   EXPECT_EQ(resources::PointerList().image(24).pixel(16, 16), 0x0000FFu);  // sp_Laser
-  EXPECT_EQ(resources::PointerList().image(0).pixel(16, 16), kMask);
+  EXPECT_EQ(resources::PointerList().image(0).pixel(16, 16), Mask);
 }
 
 TEST_F(ResourcesTest, AutoshapeSheetIsCutIntoItsCellsOnTheKeyColour) {
@@ -132,8 +132,8 @@ TEST_F(ResourcesTest, AutoshapeSheetIsCutIntoItsCellsOnTheKeyColour) {
     ASSERT_EQ(icon.width(), 24);
     EXPECT_EQ(icon.pixel(4, 4), static_cast<gfx::Color>(i + 1)) << i;
     EXPECT_EQ(icon.pixel(19, 19), static_cast<gfx::Color>(i + 1)) << i;
-    EXPECT_EQ(icon.pixel(3, 3), kMask) << i;
-    EXPECT_EQ(icon.pixel(20, 20), kMask) << i;
+    EXPECT_EQ(icon.pixel(3, 3), Mask) << i;
+    EXPECT_EQ(icon.pixel(20, 20), Mask) << i;
   }
 }
 
@@ -145,12 +145,12 @@ TEST_F(ResourcesTest, SwatchesAreDotsLinesAndPagesInTheStockColours) {
     const gfx::Bitmap& dot = resources::SwatchList().image(resources::ColorDotSwatch + static_cast<int>(i));
     EXPECT_EQ(dot.pixel(8, 8), c) << i;
     EXPECT_EQ(dot.pixel(2, 8), 0u) << i;   // black outline
-    EXPECT_EQ(dot.pixel(1, 8), kMask) << i;
-    EXPECT_EQ(dot.pixel(14, 8), kMask) << i;
+    EXPECT_EQ(dot.pixel(1, 8), Mask) << i;
+    EXPECT_EQ(dot.pixel(14, 8), Mask) << i;
     const gfx::Bitmap& page = resources::SwatchList().image(resources::PageSwatch + static_cast<int>(i));
     EXPECT_EQ(page.pixel(7, 9), c == 0 ? 0xFFFFFFu : c) << i;
     EXPECT_EQ(page.pixel(3, 8), 0u) << i;
-    EXPECT_EQ(page.pixel(1, 8), kMask) << i;
+    EXPECT_EQ(page.pixel(1, 8), Mask) << i;
   }
   for (int i = 0; i < 10; ++i) {
     const gfx::Bitmap& line = resources::SwatchList().image(resources::LineWidthSwatch + i);
@@ -158,9 +158,9 @@ TEST_F(ResourcesTest, SwatchesAreDotsLinesAndPagesInTheStockColours) {
     for (int y = 0; y < 16; ++y) black += line.pixel(8, y) == 0;
     EXPECT_EQ(black, resources::SwatchLineWidths[i]) << i;
   }
-  const gfx::Bitmap keyPage = resources::PageSwatchImage(kMask);
-  EXPECT_EQ(keyPage.pixel(0, 0), kMagenta);
-  EXPECT_EQ(keyPage.pixel(7, 9), kMask);
+  const gfx::Bitmap keyPage = resources::PageSwatchImage(Mask);
+  EXPECT_EQ(keyPage.pixel(0, 0), Magenta);
+  EXPECT_EQ(keyPage.pixel(7, 9), Mask);
 }
 
 TEST_F(ResourcesTest, CursorsComeWithTheirPictureAndHotspotOrNotAtAll) {
@@ -185,7 +185,7 @@ class OwnPictureTool final : public tool::TTool {
   void InitDefaults() override {
     HasOwnIcon = true;
     HasPreview = true;
-    MaskColor = kMagenta;
+    MaskColor = Magenta;
   }
   void DrawIcon(gfx::Bitmap& b) override {
     DrawStockIcon(b, resources::tb_Pen);
@@ -195,7 +195,7 @@ class OwnPictureTool final : public tool::TTool {
 };
 
 TEST_F(ResourcesTest, ToolsDrawTheirOwnSlotsWhichFreedToolsGiveBack) {
-  gfx::Bitmap pen(26, 26, kMask);
+  gfx::Bitmap pen(26, 26, Mask);
   pen.setPixel(10, 10, 0x202020);
   fake.Put("tb_Pen", pen);
   Load();
@@ -207,7 +207,7 @@ TEST_F(ResourcesTest, ToolsDrawTheirOwnSlotsWhichFreedToolsGiveBack) {
     const gfx::Bitmap& icon = list->image(a->IconIndex);
     ASSERT_FALSE(icon.empty());
     EXPECT_EQ(icon.pixel(icon.width() - 1, 0), 0x0000FFu);
-    EXPECT_EQ(icon.pixel(1, 1), kMask);  // the tool's magenta is the list's key
+    EXPECT_EQ(icon.pixel(1, 1), Mask);  // the tool's magenta is the list's key
   }
   EXPECT_EQ(resources::SmallButtonList().image(a->IconIndex).pixel(10, 10), 0x202020u);
   EXPECT_EQ(resources::LargeButtonList().image(a->IconIndex).pixel(21, 21), 0x202020u);  // the stretched pen

@@ -6,7 +6,7 @@ using store::TXRLIniFile;
 
 namespace {
 
-const char* const kText =
+const char* const Text =
     "; a comment\r\n"
     "orphan=before any section\r\n"
     "[Triggers]\r\n"
@@ -31,7 +31,7 @@ const char* const kText =
     "TriggerCount=2\n";
 
 TEST(IniFile, ReadsFollowPrivateProfileRules) {
-  TXRLIniFile ini = TXRLIniFile::FromText("x.kvx", kText);
+  TXRLIniFile ini = TXRLIniFile::FromText("x.kvx", Text);
   ini.Section = "triggers";
   struct Case {
     const char* key;

@@ -56,8 +56,8 @@ bool DecodeJpeg(std::span<const std::uint8_t> data, Bitmap& out, long long maxPi
   Com<IWICBitmapFrameDecode> frame;
   if (FAILED(dec->GetFrame(0, frame.out()))) return false;
   UINT w = 0, h = 0;
-  if (FAILED(frame->GetSize(&w, &h)) || w == 0 || h == 0 || w > Bitmap::kMaxDimension ||
-      h > Bitmap::kMaxDimension || static_cast<long long>(w) * h > maxPixels)
+  if (FAILED(frame->GetSize(&w, &h)) || w == 0 || h == 0 || w > Bitmap::MaxDimension ||
+      h > Bitmap::MaxDimension || static_cast<long long>(w) * h > maxPixels)
     return false;
   Com<IWICFormatConverter> conv;
   if (FAILED(f->CreateFormatConverter(conv.out())) ||
@@ -71,7 +71,7 @@ bool DecodeJpeg(std::span<const std::uint8_t> data, Bitmap& out, long long maxPi
     return false;
   for (int y = 0; y < image.height(); ++y) {
     Pixel* row = image.row(y);
-    for (int x = 0; x < image.width(); ++x) row[x] &= kRgbMask;
+    for (int x = 0; x < image.width(); ++x) row[x] &= RgbMask;
   }
   out = std::move(image);
   return true;

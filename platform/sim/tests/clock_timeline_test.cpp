@@ -26,11 +26,11 @@ TEST(VirtualClock, StandsStillUntilSomethingAdvancesIt) {
   ASSERT_TRUE(d.main.SetTimer(w, 1, 10));
 
   // Messages come and go in no time; neither the timer nor the action is due.
-  d.other.Post(w, {kPing, 1, 0});
-  d.other.Send(w, {kPing, 2, 0});
+  d.other.Post(w, {Ping, 1, 0});
+  d.other.Send(w, {Ping, 2, 0});
   d.main.ProcessMessages();
   d.desk.DispatchAll();
-  EXPECT_EQ(rec.log, (std::vector<Received>{{0, kPing, 2}, {0, kPing, 1}}));
+  EXPECT_EQ(rec.log, (std::vector<Received>{{0, Ping, 2}, {0, Ping, 1}}));
   EXPECT_FALSE(actionRan);
   EXPECT_EQ(d.main.TickCount(), 5000u);
   EXPECT_EQ(d.other.TickCount(), 5000u);
@@ -83,18 +83,18 @@ TEST(VirtualClock, DISABLED_SleepLeavesTheSleepingProcessMessagesWaiting) {
   bool sleeping = false;
   std::vector<std::string> seen;
   mine.react = [&](const Message& m) {
-    if (m.msg == kWork) {
-      d.main.Post(wMine, {kPing, 0, 0});
-      d.main.Post(wTheirs, {kPing, 0, 0});
+    if (m.msg == Work) {
+      d.main.Post(wMine, {Ping, 0, 0});
+      d.main.Post(wTheirs, {Ping, 0, 0});
       sleeping = true;
       d.main.Sleep(50);
       sleeping = false;
-    } else if (m.msg == kPing) {
+    } else if (m.msg == Ping) {
       seen.push_back(sleeping ? "mine while asleep" : "mine after waking");
     }
   };
   theirs.react = [&](const Message&) { seen.push_back(sleeping ? "theirs while asleep" : "theirs after waking"); };
-  d.main.Post(wMine, {kWork, 0, 0});
+  d.main.Post(wMine, {Work, 0, 0});
   d.main.ProcessMessages();
   EXPECT_EQ(seen, (std::vector<std::string>{"theirs while asleep", "mine after waking"}));
   EXPECT_EQ(d.desk.Elapsed(), 50u);
@@ -129,17 +129,17 @@ TEST(Timeline, StepRunsUpToTheNextActionWithEarlierTimersFirst) {
   WindowHandle w = d.Open(d.main, {0, 0, 100, 100}, &rec);
   Actions timeline;
   Ran ran;
-  timeline.At(50, [&] { d.other.Post(w, {kPing, 50, 0}); });
-  timeline.At(60, [&] { d.other.Post(w, {kPing, 60, 0}); });
+  timeline.At(50, [&] { d.other.Post(w, {Ping, 50, 0}); });
+  timeline.At(60, [&] { d.other.Post(w, {Ping, 60, 0}); });
   d.desk.SetTimeline(&timeline);
   d.main.SetTimer(w, 7, 20);
 
   ASSERT_TRUE(d.desk.StepTimeline());
   EXPECT_EQ(d.desk.Elapsed(), 50u);
-  EXPECT_EQ(rec.log, (std::vector<Received>{{20, msg::Timer, 7}, {40, msg::Timer, 7}, {50, kPing, 50}}));
+  EXPECT_EQ(rec.log, (std::vector<Received>{{20, msg::Timer, 7}, {40, msg::Timer, 7}, {50, Ping, 50}}));
   rec.log.clear();
   ASSERT_TRUE(d.desk.StepTimeline());
-  EXPECT_EQ(rec.log, (std::vector<Received>{{60, kPing, 60}, {60, msg::Timer, 7}}));
+  EXPECT_EQ(rec.log, (std::vector<Received>{{60, Ping, 60}, {60, msg::Timer, 7}}));
   EXPECT_FALSE(d.desk.StepTimeline());
   EXPECT_EQ(d.desk.Elapsed(), 60u);
 }
@@ -167,21 +167,21 @@ TEST(Timeline, ActionsAndTimersDueDuringAWaitProcessingMessagesRunInsideTheWait)
   bool waiting = false;
   std::vector<std::pair<std::uint64_t, bool>> pings, ticks;
   rec.react = [&](const Message& m) {
-    if (m.msg == kWork) {
+    if (m.msg == Work) {
       waiting = true;
       d.main.WaitProcessingMessages(100);
       waiting = false;
     }
-    if (m.msg == kPing) pings.push_back({d.desk.Elapsed(), waiting});
+    if (m.msg == Ping) pings.push_back({d.desk.Elapsed(), waiting});
     if (m.msg == msg::Timer) ticks.push_back({d.desk.Elapsed(), waiting});
   };
   Actions timeline;
-  timeline.At(50, [&] { d.other.Post(w, {kPing, 0, 0}); });
-  timeline.At(150, [&] { d.other.Post(w, {kPing, 0, 0}); });
+  timeline.At(50, [&] { d.other.Post(w, {Ping, 0, 0}); });
+  timeline.At(150, [&] { d.other.Post(w, {Ping, 0, 0}); });
   d.desk.SetTimeline(&timeline);
   d.main.SetTimer(w, 1, 45);
 
-  d.main.Post(w, {kWork, 0, 0});
+  d.main.Post(w, {Work, 0, 0});
   d.main.ProcessMessages();
   EXPECT_EQ(d.desk.Elapsed(), 100u);
   EXPECT_EQ(pings, (std::vector<std::pair<std::uint64_t, bool>>{{50, true}}));
@@ -198,13 +198,13 @@ TEST(Timeline, DISABLED_AWaitHandlesWhatIsAlreadyWaitingBeforeTheClockMoves) {
   Recorder rec(d.desk);
   WindowHandle w = d.Open(d.main, {0, 0, 100, 100}, &rec);
   rec.react = [&](const Message& m) {
-    if (m.msg != kWork) return;
-    d.main.Post(w, {kPing, 0, 0});
+    if (m.msg != Work) return;
+    d.main.Post(w, {Ping, 0, 0});
     d.main.WaitProcessingMessages(100);
   };
-  d.main.Post(w, {kWork, 0, 0});
+  d.main.Post(w, {Work, 0, 0});
   d.main.ProcessMessages();
-  EXPECT_EQ(rec.TimesOf(kPing), (std::vector<std::uint64_t>{0}));
+  EXPECT_EQ(rec.TimesOf(Ping), (std::vector<std::uint64_t>{0}));
   EXPECT_EQ(d.desk.Elapsed(), 100u);
 }
 
@@ -220,13 +220,13 @@ TEST(MessageLoop, ReturnsTheQuitCodeAndLeavesLaterActionsUnrun) {
   Actions timeline;
   bool lateRan = false;
   timeline.At(10, [&] {
-    d.other.Post(w, {kPing, 0, 0});
+    d.other.Post(w, {Ping, 0, 0});
     d.main.SetTimer(w, 1, 15);
   });
   timeline.At(40, [&] { lateRan = true; });
   d.desk.SetTimeline(&timeline);
   EXPECT_EQ(d.main.RunMessageLoop(), 7);
-  EXPECT_EQ(rec.log, (std::vector<Received>{{10, kPing, 0}, {25, msg::Timer, 1}}));
+  EXPECT_EQ(rec.log, (std::vector<Received>{{10, Ping, 0}, {25, msg::Timer, 1}}));
   EXPECT_FALSE(lateRan);
   EXPECT_EQ(d.desk.Elapsed(), 25u);
 }
@@ -248,7 +248,7 @@ TEST(MessageLoop, WhenTheTimelineRunsOutTheOwnerIsAskedOnceToEndTheProgram) {
       if (m.msg == msg::Close) d.main.PostQuit(3);
     };
     Actions timeline;
-    timeline.At(10, [&] { d.other.Post(w, {kPing, 0, 0}); });
+    timeline.At(10, [&] { d.other.Post(w, {Ping, 0, 0}); });
     d.desk.SetTimeline(&timeline);
     int asked = 0;
     d.main.onTimelineEnd = [&] {

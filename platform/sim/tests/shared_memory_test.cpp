@@ -10,7 +10,7 @@
 namespace platform::sim::test {
 namespace {
 
-constexpr char kName[] = "VelmoraTestSharedBlock";
+constexpr char Name[] = "VelmoraTestSharedBlock";
 
 TEST(SharedMemory, BlockVanishesWhenTheLastHolderCloses) {
   // The main program's handle, the hook's handle and the hook's view, let go
@@ -22,9 +22,9 @@ TEST(SharedMemory, BlockVanishesWhenTheLastHolderCloses) {
   do {
     ++orders;
     Desk d;
-    auto created = d.main.CreateMapping(kName, 64);
+    auto created = d.main.CreateMapping(Name, 64);
     ASSERT_TRUE(created.handle);
-    MappingHandle opened = d.other.OpenMapping(kName);
+    MappingHandle opened = d.other.OpenMapping(Name);
     ASSERT_TRUE(opened);
     std::uint8_t* view = d.other.MapView(opened, 64);
     ASSERT_NE(view, nullptr);
@@ -35,22 +35,22 @@ TEST(SharedMemory, BlockVanishesWhenTheLastHolderCloses) {
         case CloseOpenerHandle: d.other.CloseMapping(opened); break;
         case UnmapOpenerView: d.other.UnmapView(view); break;
       }
-      EXPECT_EQ(d.desk.MappingExists(kName), i + 1 < order.size());
+      EXPECT_EQ(d.desk.MappingExists(Name), i + 1 < order.size());
     }
-    EXPECT_FALSE(d.main.OpenMapping(kName));
+    EXPECT_FALSE(d.main.OpenMapping(Name));
   } while (std::next_permutation(order.begin(), order.end()));
   EXPECT_EQ(orders, 6);
 }
 
 TEST(SharedMemory, ASecondCreateOpensTheExistingBlockAndSaysSo) {
   Desk d;
-  auto first = d.main.CreateMapping(kName, 64);
+  auto first = d.main.CreateMapping(Name, 64);
   EXPECT_FALSE(first.alreadyExisted);
   std::uint8_t* mainView = d.main.MapView(first.handle, 64);
   ASSERT_NE(mainView, nullptr);
   mainView[5] = 0x5A;
 
-  auto second = d.other.CreateMapping(kName, 256);
+  auto second = d.other.CreateMapping(Name, 256);
   EXPECT_TRUE(second.alreadyExisted);
   ASSERT_TRUE(second.handle);
   EXPECT_NE(second.handle, first.handle);
@@ -65,13 +65,13 @@ TEST(SharedMemory, ASecondCreateOpensTheExistingBlockAndSaysSo) {
   // The second creator holds the block as an opener would.
   d.main.UnmapView(mainView);
   d.main.CloseMapping(first.handle);
-  EXPECT_TRUE(d.desk.MappingExists(kName));
+  EXPECT_TRUE(d.desk.MappingExists(Name));
   d.other.UnmapView(otherView);
   d.other.CloseMapping(second.handle);
-  EXPECT_FALSE(d.desk.MappingExists(kName));
+  EXPECT_FALSE(d.desk.MappingExists(Name));
 
   // Made again after it vanished: a new, zeroed block.
-  auto again = d.main.CreateMapping(kName, 64);
+  auto again = d.main.CreateMapping(Name, 64);
   EXPECT_FALSE(again.alreadyExisted);
   std::uint8_t* fresh = d.main.MapView(again.handle, 64);
   ASSERT_NE(fresh, nullptr);
@@ -83,21 +83,21 @@ TEST(SharedMemory, ASecondCreateOpensTheExistingBlockAndSaysSo) {
 
 TEST(SharedMemory, FailedOrRepeatedCallsDoNotChangeWhoHoldsTheBlock) {
   Desk d;
-  EXPECT_FALSE(d.other.OpenMapping(kName));
+  EXPECT_FALSE(d.other.OpenMapping(Name));
   EXPECT_EQ(d.other.MapView(MappingHandle{}, 4), nullptr);
 
-  auto created = d.main.CreateMapping(kName, 64);
-  MappingHandle opened = d.other.OpenMapping(kName);
+  auto created = d.main.CreateMapping(Name, 64);
+  MappingHandle opened = d.other.OpenMapping(Name);
   ASSERT_TRUE(opened);
   // A view larger than the block fails and holds nothing.
   EXPECT_EQ(d.other.MapView(opened, 65), nullptr);
   // A handle closed twice lets go once: the other holder keeps the block.
   d.main.CloseMapping(created.handle);
   d.main.CloseMapping(created.handle);
-  EXPECT_TRUE(d.desk.MappingExists(kName));
+  EXPECT_TRUE(d.desk.MappingExists(Name));
   EXPECT_EQ(d.main.MapView(created.handle, 64), nullptr);  // a closed handle maps nothing
   d.other.CloseMapping(opened);
-  EXPECT_FALSE(d.desk.MappingExists(kName));
+  EXPECT_FALSE(d.desk.MappingExists(Name));
 }
 
 // On Windows every view has its own address, so unmapping one twice fails the
@@ -105,9 +105,9 @@ TEST(SharedMemory, FailedOrRepeatedCallsDoNotChangeWhoHoldsTheBlock) {
 // DISABLED: all views of a block share one address, so a second unmap releases another holder's view.
 TEST(SharedMemory, DISABLED_UnmappingOneViewTwiceLeavesTheOtherHoldersView) {
   Desk d;
-  auto created = d.main.CreateMapping(kName, 64);
+  auto created = d.main.CreateMapping(Name, 64);
   std::uint8_t* mainView = d.main.MapView(created.handle, 64);
-  MappingHandle opened = d.other.OpenMapping(kName);
+  MappingHandle opened = d.other.OpenMapping(Name);
   std::uint8_t* otherView = d.other.MapView(opened, 64);
   ASSERT_NE(mainView, nullptr);
   ASSERT_NE(otherView, nullptr);
@@ -115,8 +115,8 @@ TEST(SharedMemory, DISABLED_UnmappingOneViewTwiceLeavesTheOtherHoldersView) {
   d.other.CloseMapping(opened);
   d.main.UnmapView(mainView);
   d.main.UnmapView(mainView);
-  EXPECT_TRUE(d.desk.MappingExists(kName));
-  if (d.desk.MappingExists(kName)) d.other.UnmapView(otherView);
+  EXPECT_TRUE(d.desk.MappingExists(Name));
+  if (d.desk.MappingExists(Name)) d.other.UnmapView(otherView);
 }
 
 // Windows closes a process's handles and views when it ends, so a block that
@@ -125,13 +125,13 @@ TEST(SharedMemory, DISABLED_UnmappingOneViewTwiceLeavesTheOtherHoldersView) {
 TEST(SharedMemory, DISABLED_BlockVanishesWhenItsOnlyHolderProcessEnds) {
   Desk d;
   d.desk.RegisterProgram("holder.exe", [](SimProcess& p) {
-    auto created = p.CreateMapping(kName, 64);
+    auto created = p.CreateMapping(Name, 64);
     p.MapView(created.handle, 64);
     return 0;
   });
   EXPECT_EQ(d.desk.RunProgram("holder.exe", {}), 0);
-  EXPECT_FALSE(d.desk.MappingExists(kName));
-  EXPECT_FALSE(d.other.OpenMapping(kName));
+  EXPECT_FALSE(d.desk.MappingExists(Name));
+  EXPECT_FALSE(d.other.OpenMapping(Name));
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ void PrintTo(Handle<Tag> h, std::ostream* os) {
 
 namespace platform::sim::test {
 
-inline constexpr std::uint32_t kPing = msg::User + 1;
-inline constexpr std::uint32_t kWork = msg::User + 2;
+inline constexpr std::uint32_t Ping = msg::User + 1;
+inline constexpr std::uint32_t Work = msg::User + 2;
 
 // Actions at elapsed times, handed out in the order they were added: the
 // desktop only ever asks for the next one, so a test can put one in the past.

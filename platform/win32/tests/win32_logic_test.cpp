@@ -26,10 +26,10 @@ TEST(SplitCommandLine, SplitsAsTheSystemRuntime) {
 }
 
 TEST(DaysSince1899, MatchesTheDayCountOfKnownDates) {
-  constexpr std::uint64_t kPerDay = 864000000000ULL;
-  EXPECT_DOUBLE_EQ(DaysSince1899(109205ULL * kPerDay), 0.0);
+  constexpr std::uint64_t PerDay = 864000000000ULL;
+  EXPECT_DOUBLE_EQ(DaysSince1899(109205ULL * PerDay), 0.0);
   // 2026-12-11 12:00 is day 46367.5.
-  EXPECT_DOUBLE_EQ(DaysSince1899((109205ULL + 46367ULL) * kPerDay + kPerDay / 2), 46367.5);
+  EXPECT_DOUBLE_EQ(DaysSince1899((109205ULL + 46367ULL) * PerDay + PerDay / 2), 46367.5);
 }
 
 TEST(MatchesPattern, ComparesTheExtensionWithoutCase) {

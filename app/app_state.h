@@ -32,7 +32,7 @@ struct AppState {
   std::unique_ptr<platform::WindowProcedure> controlWindow;
   bool timersEnabled = false;
 
-  shared::MouseHookSharedData* HookData = nullptr;
+  shared::MouseHookSharedData* hookData = nullptr;
   platform::MappingHandle mapping;
   shared::HookLibrary* hooks = nullptr;
   base::ProgramSteps steps;

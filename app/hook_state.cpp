@@ -13,7 +13,7 @@
 
 namespace app {
 
-shared::MouseHookSharedData* HookData() { return State().HookData; }
+shared::MouseHookSharedData* HookData() { return State().hookData; }
 
 namespace {
 
@@ -47,7 +47,7 @@ void InitHookData() {
   auto* view = shm.MapView(State().mapping, shared::SharedDataSize);
   if (!view) return;
   auto* d = reinterpret_cast<shared::MouseHookSharedData*>(view);
-  State().HookData = d;
+  State().hookData = d;
   d->ControlWindow = static_cast<std::int32_t>(session::State().ControlWindowHandle.value);
   d->LastSwallowedKey = shared::NoSwallowedKey;
   d->Reserved36 = 0;
@@ -62,14 +62,14 @@ void InitHookData() {
 void CloseHookData() {
   auto& shm = platform::os().sharedMemory();
   AppState& a = State();
-  if (a.HookData) shm.UnmapView(reinterpret_cast<std::uint8_t*>(a.HookData));
-  a.HookData = nullptr;
+  if (a.hookData) shm.UnmapView(reinterpret_cast<std::uint8_t*>(a.hookData));
+  a.hookData = nullptr;
   if (State().mapping) shm.CloseMapping(State().mapping);
   State().mapping = {};
 }
 
 void UpdateHookState(tool::HookStateMode mode) {
-  shared::MouseHookSharedData* d = State().HookData;
+  shared::MouseHookSharedData* d = State().hookData;
   if (!d) return;
   if (mode == tool::HookIdle) d->ToolActive = 0;
   if (mode == tool::HookToolActive) d->ToolActive = 1;

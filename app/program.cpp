@@ -22,7 +22,7 @@ AppState& State() { return base::CurrentProgram().Get<AppState>(); }
 
 AppState::~AppState() {
   // A program that did not shut down (a test, say) still lets the block go.
-  if (HookData && platform::HasPlatform()) CloseHookData();
+  if (hookData && platform::HasPlatform()) CloseHookData();
 }
 
 Program::Program(shared::HookLibrary& hooks, platform::ProgramResources* resources)

@@ -13,7 +13,7 @@
 namespace resources {
 namespace {
 
-TImageLists& Lists() { return State().Lists; }
+TImageLists& Lists() { return State().lists; }
 
 // Adds a picture or, when it is missing, a blank cell, so every later index
 // still names the picture it was meant for.

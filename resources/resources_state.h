@@ -21,7 +21,7 @@ struct ResourcesState {
   std::map<std::string, gfx::Bitmap, std::less<>> pictures;
   std::map<int, ScreenCursorImage> cursors;
   std::map<std::string, gfx::Bitmap, std::less<>> iconPictures;
-  TImageLists Lists;
+  TImageLists lists;
 };
 
 ResourcesState& State();

@@ -6,7 +6,7 @@
 
 namespace session {
 
-TFolders& Folders() { return State().Folders; }
+TFolders& Folders() { return State().folders; }
 
 namespace {
 

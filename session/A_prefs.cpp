@@ -12,8 +12,8 @@
 
 namespace session {
 
-TPreferences& Prefs() { return State().Prefs; }
-TRecentProfiles& Recent() { return State().Recent; }
+TPreferences& Prefs() { return State().prefs; }
+TRecentProfiles& Recent() { return State().recent; }
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 namespace session {
 
-TBrowser& Browser() { return State().Browser; }
+TBrowser& Browser() { return State().browser; }
 
 namespace {
 
@@ -36,9 +36,9 @@ void DetectDefaultBrowser() {
   auto program = platform::os().shell().ExecutableFor(probe);
   files.Delete(probe);
   if (!program || program->empty()) return;
-  b.BrowserPath = *program;
-  std::string name = base::FileNameOf(b.BrowserPath);
-  b.BrowserKind = !name.empty() && (name[0] == 'N' || name[0] == 'n') ? "NETSCAPE" : "IExplore";
+  b.path = *program;
+  std::string name = base::FileNameOf(b.path);
+  b.kind = !name.empty() && (name[0] == 'N' || name[0] == 'n') ? "NETSCAPE" : "IExplore";
 }
 
 }  // namespace session

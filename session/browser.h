@@ -5,8 +5,8 @@
 namespace session {
 
 struct TBrowser {
-  std::string BrowserPath;  // empty when no program opens web pages
-  std::string BrowserKind;  // its conversation service: "NETSCAPE" or "IExplore"; empty with no browser
+  std::string path;  // empty when no program opens web pages
+  std::string kind;  // its conversation service: "NETSCAPE" or "IExplore"; empty with no browser
 };
 
 // This program's answer.

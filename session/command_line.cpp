@@ -6,7 +6,7 @@
 
 namespace session {
 
-CommandLineOptions& CommandLine() { return State().CommandLine; }
+CommandLineOptions& CommandLine() { return State().commandLine; }
 bool BatchMode() { return State().BatchMode; }
 
 CommandLineOptions ParseCommandLine(const std::vector<std::string>& args) {
@@ -29,9 +29,9 @@ CommandLineOptions ParseCommandLine(const std::vector<std::string>& args) {
 
 void ReadCommandLine() {
   SessionState& s = State();
-  s.CommandLine = ParseCommandLine(platform::os().shell().CommandLineArguments());
-  s.BatchMode = s.CommandLine.BatchMode();
-  platform::os().diagnostics().SetVerbose(s.CommandLine.debugOutput);
+  s.commandLine = ParseCommandLine(platform::os().shell().CommandLineArguments());
+  s.BatchMode = s.commandLine.BatchMode();
+  platform::os().diagnostics().SetVerbose(s.commandLine.debugOutput);
 }
 
 }  // namespace session

@@ -8,7 +8,7 @@
 
 namespace session {
 
-TScreenMetrics& Screens() { return State().Screens; }
+TScreenMetrics& Screens() { return State().screens; }
 
 int ComputeOsClass(int major, int minor, bool reportsWindowsMe) {
   // Only the NT family exists for this build's platforms; the 9x classes are kept

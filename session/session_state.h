@@ -15,13 +15,13 @@ class ProgramSteps;
 namespace session {
 
 struct SessionState {
-  TFolders Folders;
-  TPreferences Prefs;
-  TRecentProfiles Recent;
-  CommandLineOptions CommandLine;
+  TFolders folders;
+  TPreferences prefs;
+  TRecentProfiles recent;
+  CommandLineOptions commandLine;
   bool BatchMode = false;
-  TScreenMetrics Screens;
-  TBrowser Browser;
+  TScreenMetrics screens;
+  TBrowser browser;
   platform::WindowHandle ControlWindowHandle;  // set when the control window is made
   platform::WindowHandle LastForeignWindow;    // kept by the control window's fast timer
 };

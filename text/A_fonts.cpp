@@ -11,7 +11,7 @@
 
 namespace text {
 
-TFonts& Fonts() { return State().Fonts; }
+TFonts& Fonts() { return State().fonts; }
 
 namespace {
 

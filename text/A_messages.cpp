@@ -101,7 +101,7 @@ std::array<std::string, EntryCount> Untranslated() {
 TMessageTable::TMessageTable() : texts(Untranslated()) {}
 
 void BuildMessageTable() {
-  auto& table = State().Messages.texts;
+  auto& table = State().messages.texts;
   std::size_t next = 0;
   for (std::size_t i = 0; i < Texts.size(); ++i) {
     if (next < std::size(Sections) && static_cast<std::size_t>(Sections[next].first) == i)
@@ -111,11 +111,11 @@ void BuildMessageTable() {
   table.back() = SwipeHint(true);
 }
 
-void FreeMessageTable() { State().Messages.texts = Untranslated(); }
+void FreeMessageTable() { State().messages.texts = Untranslated(); }
 
 const std::string& Message(MessageId id) {
   static const std::string none;
-  const auto& table = State().Messages.texts;
+  const auto& table = State().messages.texts;
   auto i = static_cast<std::size_t>(id);
   return i < table.size() ? table[i] : none;
 }

@@ -10,7 +10,7 @@
 namespace text {
 namespace {
 
-TTranslation& T() { return State().Translation; }
+TTranslation& T() { return State().translation; }
 
 bool OnlyDigits(std::string_view s) {
   return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });

@@ -5,7 +5,7 @@
 
 namespace text {
 
-TDateTimeWords& DateTimeWords() { return State().DateTimeWords; }
+TDateTimeWords& DateTimeWords() { return State().dateTimeWords; }
 
 void TranslateDateTimeWords() {
   static constexpr const char* Days[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};

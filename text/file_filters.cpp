@@ -5,7 +5,7 @@
 
 namespace text {
 
-TFileFilters& FileFilters() { return State().FileFilters; }
+TFileFilters& FileFilters() { return State().fileFilters; }
 
 namespace {
 

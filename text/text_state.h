@@ -15,11 +15,11 @@ class ProgramSteps;
 namespace text {
 
 struct TextState {
-  TTranslation Translation;
-  TMessageTable Messages;
-  TFonts Fonts;
-  TFileFilters FileFilters;
-  TDateTimeWords DateTimeWords;
+  TTranslation translation;
+  TMessageTable messages;
+  TFonts fonts;
+  TFileFilters fileFilters;
+  TDateTimeWords dateTimeWords;
 };
 
 TextState& State();

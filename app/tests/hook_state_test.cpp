@@ -26,7 +26,7 @@ TEST(UpdateHookState, WritesTheGoldenBlockFromPreferencesAndBindings) {
   test_support::NoHookLibrary hooks;
   app::Program program(hooks, nullptr);
   std::vector<std::uint8_t> block(shared::SharedDataSize, 0xEE);
-  app::State().HookData = reinterpret_cast<shared::MouseHookSharedData*>(block.data());
+  app::State().hookData = reinterpret_cast<shared::MouseHookSharedData*>(block.data());
   session::Prefs().HotspotHoldTime = 9000;  // clamps to 5000
   session::Prefs().HotspotCornerSize = 7;
   session::Prefs().ShakeSensitivity = 13;   // clamps to 10
@@ -73,7 +73,7 @@ TEST(UpdateHookState, WritesTheGoldenBlockFromPreferencesAndBindings) {
   for (int code = 3001; code <= 3867; ++code) ASSERT_LE(d->EventBound[code], 1) << code;
   EXPECT_EQ(session::Prefs().ShakeSensitivity, 10);
   EXPECT_EQ(session::Prefs().GestureSensitivity, 0);
-  app::State().HookData = nullptr;
+  app::State().hookData = nullptr;
   triggers::DeleteAllTriggers();
 }
 

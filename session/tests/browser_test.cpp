@@ -10,8 +10,8 @@ namespace {
 class BrowserTest : public test_support::SimTest {
  protected:
   ~BrowserTest() override {
-    session::Browser().BrowserPath.clear();
-    session::Browser().BrowserKind.clear();
+    session::Browser().path.clear();
+    session::Browser().kind.clear();
   }
   const std::string temp = "C:\\Users\\Presenter\\AppData\\Local\\Temp\\";
 };
@@ -29,13 +29,13 @@ TEST_F(BrowserTest, KindFollowsTheProgramsFileName) {
   for (const Case& c : cases) {
     desktop().fileAssociations[".htm"] = c.program;
     session::DetectDefaultBrowser();
-    EXPECT_EQ(session::Browser().BrowserPath, c.program);
-    EXPECT_EQ(session::Browser().BrowserKind, c.kind) << c.program;
+    EXPECT_EQ(session::Browser().path, c.program);
+    EXPECT_EQ(session::Browser().kind, c.kind) << c.program;
   }
   desktop().fileAssociations.clear();
   session::DetectDefaultBrowser();
-  EXPECT_EQ(session::Browser().BrowserPath, "");
-  EXPECT_EQ(session::Browser().BrowserKind, "");
+  EXPECT_EQ(session::Browser().path, "");
+  EXPECT_EQ(session::Browser().kind, "");
 }
 
 TEST_F(BrowserTest, AskingLeavesTheUsersFilesAlone) {
@@ -46,7 +46,7 @@ TEST_F(BrowserTest, AskingLeavesTheUsersFilesAlone) {
   WriteFile(session::Folders().UserProfilesFolder + "Temp.htm", "<p>my notes</p>");
   WriteFile(temp + "VelmoraBrowserProbe0.htm", "someone else's");
   session::DetectDefaultBrowser();
-  EXPECT_EQ(session::Browser().BrowserKind, "IExplore");
+  EXPECT_EQ(session::Browser().kind, "IExplore");
   EXPECT_EQ(ReadFile(session::Folders().UserProfilesFolder + "Temp.htm"), "<p>my notes</p>");
   EXPECT_EQ(ReadFile(temp + "VelmoraBrowserProbe0.htm"), "someone else's");
   // The question was asked about a file of its own in the temporary folder,

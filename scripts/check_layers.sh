@@ -18,7 +18,7 @@ LAYERS=(
   "platform"
   "platform/sim platform/win32"
   "shared"
-  "kinhook"
+  "kinhook remdev"
   "store"
   "session"
   "text"

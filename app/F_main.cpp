@@ -214,12 +214,14 @@ void FastTimerTick() {
   if (tool::TTool* active = tool::ActiveTool(); active && active->Running) active->Tick();
 }
 
-// Every second. The remote library's start-up retry (RemoteOpened), the tray
-// icon, the taskbar after Media Center, the slide-show check and, with
+// Every second. The remote library's start-up retry (until one call opened
+// the device; nothing is shown while there is none). The tray icon, the
+// taskbar after Media Center, the slide-show check and, with
 // ScheduledEnabled, the scheduled events join here with their rooms.
 void SecondTimerTick() {
-  const AppState& a = State();
+  AppState& a = State();
   if (a.Starting || a.Closing) return;
+  if (a.remote && !a.RemoteOpened) a.RemoteOpened = a.remote->InitRemote(ControlWindowHandle().value) != 0;
 }
 
 void FormClose();
@@ -240,7 +242,10 @@ class ControlWindow final : public platform::WindowProcedure {
         return true;
       case shared::DeviceButtonDownMessage:
       case shared::DeviceButtonUpMessage:
-        // The device buttons reach the input intake, which comes with the device library.
+        // Sent by the remote-device library's reader, which waits meanwhile.
+        // What a button does is the input intake's, which joins here.
+        Note("device", std::string(m.msg == shared::DeviceButtonDownMessage ? "button down " : "button up ") +
+                           std::to_string(m.wParam));
         return true;
       case shared::TrayMessage:
         // The editor's tray icon answers here, once there is one.

@@ -1,5 +1,6 @@
 // The app room's state: the control window's flags and pending command, the
-// shared hook block, the hook library of this build and the program's steps.
+// shared hook block, the hook and remote-device libraries of this build and the
+// program's steps.
 // One object per program (base/program_state.h).
 #pragma once
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include "platform/window_system.h"
 #include "shared/A_globtr.h"
 #include "shared/hook_library.h"
+#include "shared/remote_library.h"
 
 namespace app {
 
@@ -35,6 +37,7 @@ struct AppState {
   shared::MouseHookSharedData* hookData = nullptr;
   platform::MappingHandle mapping;
   shared::HookLibrary* hooks = nullptr;
+  shared::RemoteLibrary* remote = nullptr;  // none: the program runs without the device
   base::ProgramSteps steps;
 };
 

@@ -25,7 +25,8 @@ AppState::~AppState() {
   if (hookData && platform::HasPlatform()) CloseHookData();
 }
 
-Program::Program(shared::HookLibrary& hooks, platform::ProgramResources* resources)
+Program::Program(shared::HookLibrary& hooks, platform::ProgramResources* resources,
+                 shared::RemoteLibrary* remote)
     : hooks_(hooks), state_(std::make_unique<base::ProgramState>()), bind_(*state_) {
   // The program's own state first: the hosts reach it (the hook block) for
   // as long as any tool lives. Then every room's state, bottom layer first,
@@ -41,6 +42,7 @@ Program::Program(shared::HookLibrary& hooks, platform::ProgramResources* resourc
   profile::State().host = this;
   catalogue::State();
   a.hooks = &hooks_;
+  a.remote = remote;
   if (resources) resources::UseResources(*resources);
 
   // Each room's part in the steps, bottom layer first: within one step the
@@ -54,6 +56,8 @@ Program::Program(shared::HookLibrary& hooks, platform::ProgramResources* resourc
   triggers::RegisterSteps(steps);
   profile::RegisterSteps(steps);
   catalogue::RegisterSteps(steps);
+  // The remote-device library is the program's own, like the hook library.
+  if (remote) steps.Add("Terminate Remote", [remote] { remote->TerminateRemote(); });
 }
 
 // The state goes while it is still bound: its objects' destructors reach it.
@@ -87,8 +91,8 @@ int Program::Run() {
   return 0;
 }
 
-int VelmoraProgram(shared::HookLibrary& hooks) {
-  Program program(hooks, &platform::Resources());
+int VelmoraProgram(shared::HookLibrary& hooks, shared::RemoteLibrary& remote) {
+  Program program(hooks, &platform::Resources(), &remote);
   return program.Run();
 }
 

@@ -10,14 +10,17 @@
 #include "platform/resources.h"
 #include "profile/profile.h"
 #include "shared/hook_library.h"
+#include "shared/remote_library.h"
 #include "tool/tool_host.h"
 
 namespace app {
 
 class Program final : private tool::ToolHost, private forms::FormsHost, private profile::ProfileHost {
  public:
-  // `resources` may be none: the program then runs without pictures or cursors.
-  Program(shared::HookLibrary& hooks, platform::ProgramResources* resources);
+  // `resources` may be none: the program then runs without pictures or
+  // cursors; `remote` may be none: it then never sees the hand-held device.
+  Program(shared::HookLibrary& hooks, platform::ProgramResources* resources,
+          shared::RemoteLibrary* remote = nullptr);
   ~Program() override;
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -59,7 +62,7 @@ class Program final : private tool::ToolHost, private forms::FormsHost, private 
 };
 
 // Velmora's program entry on both builds: a Program with the build's hook
-// library and resources, run.
-int VelmoraProgram(shared::HookLibrary& hooks);
+// library, remote-device library and resources, run.
+int VelmoraProgram(shared::HookLibrary& hooks, shared::RemoteLibrary& remote);
 
 }  // namespace app

@@ -77,9 +77,9 @@ class Environment {
   virtual void Send(std::uint64_t window, std::uint32_t message, std::uint32_t code, std::uint32_t time) = 0;
 
   // The named mutex; 0 when it could not be created.
-  virtual Handle CreateMutex(const char* name) = 0;
+  virtual Handle MakeMutex(const char* name) = 0;
   virtual bool WaitMutex(Handle mutex, std::uint32_t ms) = 0;
-  virtual void ReleaseMutex(Handle mutex) = 0;
+  virtual void LeaveMutex(Handle mutex) = 0;
   virtual void CloseMutex(Handle mutex) = 0;
 
   virtual void DebugString(const char* text) = 0;

@@ -25,7 +25,7 @@ int Library::OpenDevice(std::uint64_t window, std::uint32_t messageBase, bool /*
   // The mutex lives as long as the library: ReadData may still drain the ring
   // after a close, and a reopen must not make another.
   if (!mutex_) {
-    mutex_ = env_.CreateMutex(MutexName);
+    mutex_ = env_.MakeMutex(MutexName);
     if (!mutex_) env_.ShowMessage("Unable to create the mutex.", "Unexpected error");
   }
   // Without a mutex nobody else touches the ring (appends drop, reads answer 0).
@@ -33,7 +33,7 @@ int Library::OpenDevice(std::uint64_t window, std::uint32_t messageBase, bool /*
     ring_.Reset();
   } else if (env_.WaitMutex(mutex_, MutexWaitMs)) {
     ring_.Reset();
-    env_.ReleaseMutex(mutex_);
+    env_.LeaveMutex(mutex_);
   }
 
   std::memset(previous_, 0, sizeof previous_);
@@ -265,14 +265,14 @@ void Library::Report(const Change& change, std::uint32_t time) {
   // A timed-out wait drops the record rather than touch the ring unguarded.
   if (!mutex_ || !env_.WaitMutex(mutex_, MutexWaitMs)) return;
   ring_.Append(record, RecordSize);
-  env_.ReleaseMutex(mutex_);
+  env_.LeaveMutex(mutex_);
 }
 
 int Library::ReadData(void* buffer, std::int32_t length) {
   if (!buffer || length < 1 || length > static_cast<std::int32_t>(RingSize)) return 0;
   if (!mutex_ || !env_.WaitMutex(mutex_, MutexWaitMs)) return 0;
   bool taken = ring_.Take(static_cast<std::uint8_t*>(buffer), static_cast<std::uint32_t>(length));
-  env_.ReleaseMutex(mutex_);
+  env_.LeaveMutex(mutex_);
   return taken ? 1 : 0;
 }
 

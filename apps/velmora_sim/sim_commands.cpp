@@ -39,6 +39,7 @@ std::string Rest(const sim::ScriptLine& line, std::size_t from) {
 }  // namespace
 
 void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, MainProgram& program) {
+  program.remote = std::make_unique<remdev::sim::SimRemoteLibrary>(desktop);
   desktop.RegisterProgram("Velmora.exe", [&desktop, &program](sim::SimProcess& p) {
     bool first = program.process < 0;
     if (first) {
@@ -49,7 +50,7 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, MainP
         if (auto w = desktop.FindWindow("TMainForm", "")) desktop.Post(-1, w, {shared::QuitMessage, 1, 0});
       };
     }
-    int code = app::VelmoraProgram(program.hooks);
+    int code = app::VelmoraProgram(program.hooks, *program.remote);
     if (first) program.process = -1;
     return code;
   });
@@ -139,6 +140,40 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, MainP
       else if (what == "save") profile::SaveWithMode(3);
       else profile::SaveWithMode(1);
     });
+    return std::string();
+  });
+  script.AddCommand("device", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {
+    // device plug|unplug|report [CODE...]: the hand-held remote.
+    const std::string usage = "device plug|unplug|report [CODE...]";
+    if (line.words.size() < 2) return usage;
+    remdev::sim::SimRemoteLibrary& remote = *program.remote;
+    const std::string& what = line.words[1];
+    if (what == "plug" && line.words.size() == 2) {
+      if (remote.interfaceCount() == 0)
+        remote.AddInterface(remdev::sim::StandardRemote());
+      else
+        remote.Plug(0);
+      d.trace().Add("device", "plugged");
+      return std::string();
+    }
+    if (what == "unplug" && line.words.size() == 2) {
+      remote.Unplug(0);
+      d.trace().Add("device", "unplugged");
+      return std::string();
+    }
+    if (what != "report") return usage;
+    std::vector<std::uint8_t> report(remdev::sim::StandardRemote().caps.inputReportLength, 0);
+    if (line.words.size() > report.size()) return std::string("device report: at most 8 codes");
+    for (std::size_t i = 2; i < line.words.size(); ++i) {
+      auto code = sim::ParseScriptNumber(line.words[i]);
+      if (!code || *code < 1 || *code > 255) return std::string("device report CODE... (1..255)");
+      report[i - 1] = static_cast<std::uint8_t>(*code);
+    }
+    if (remote.interfaceCount() == 0 || !remote.interfaceAt(0).present) {
+      d.trace().Add("script", "no device is plugged");
+      return std::string();
+    }
+    remote.DeviceReport(0, report);
     return std::string();
   });
   script.AddCommand("file", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {

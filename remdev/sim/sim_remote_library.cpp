@@ -235,7 +235,7 @@ class SimEnvironment final : public Environment {
     s_.desktop_.Send(s_.process_, platform::WindowHandle{window}, {message, code, time});
   }
 
-  Handle CreateMutex(const char*) override {
+  Handle MakeMutex(const char*) override {
     if (s_.Failing(Step::CreateMutex)) return 0;
     Handle h = s_.nextHandle_++;
     mutexes_.insert(h);
@@ -247,7 +247,7 @@ class SimEnvironment final : public Environment {
     if (!mutexes_.count(mutex)) return Misuse(false);
     return !s_.Failing(Step::WaitMutex);
   }
-  void ReleaseMutex(Handle mutex) override {
+  void LeaveMutex(Handle mutex) override {
     if (!mutexes_.count(mutex)) Misuse();
   }
   void CloseMutex(Handle mutex) override {
@@ -337,10 +337,18 @@ void SimRemoteLibrary::BindCaller() {
 
 int SimRemoteLibrary::InitRemote(std::uint64_t window) {
   BindCaller();
-  return library_->InitRemote(window);
+  int result = library_->InitRemote(window);
+  // The trace shows each change of answer, not every retry.
+  if (result != lastInit_) desktop_.trace().Add("remdev", "InitRemote " + std::to_string(result));
+  lastInit_ = result;
+  return result;
 }
 
-int SimRemoteLibrary::TerminateRemote() { return library_->TerminateRemote(); }
+int SimRemoteLibrary::TerminateRemote() {
+  int result = library_->TerminateRemote();
+  desktop_.trace().Add("remdev", "TerminateRemote " + std::to_string(result));
+  return result;
+}
 
 int SimRemoteLibrary::OpenDevice(std::uint64_t window, std::uint32_t messageBase, bool reopen) {
   BindCaller();

@@ -70,7 +70,8 @@ class SimRemoteLibrary final : public shared::RemoteLibrary {
   SimRemoteLibrary& operator=(const SimRemoteLibrary&) = delete;
 
   // shared::RemoteLibrary; called on the thread of the simulated process that
-  // uses the library (its platform bound).
+  // uses the library (its platform bound). The trace shows "remdev InitRemote
+  // N" when the answer changes and "remdev TerminateRemote N".
   int InitRemote(std::uint64_t window) override;
   int TerminateRemote() override;
   // The other exports.
@@ -164,6 +165,7 @@ class SimRemoteLibrary final : public shared::RemoteLibrary {
   Handle nextHandle_ = 0x100;
   int openLists_ = 0, threadHandles_ = 0, mutexes_ = 0, mutexesCreated_ = 0, preparsed_ = 0, allocations_ = 0;
   bool receiverBusy_ = false;
+  int lastInit_ = -1;
   int pumping_ = 0;         // inside WaitHandlingSends
   bool callerSleeping_ = false;  // inside a plain wait
   std::mutex baton_;

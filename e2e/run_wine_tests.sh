@@ -176,7 +176,8 @@ HOOK_CODES=(3020 3001 3240 3090)
     echo "${k}__#T=TBasicTool"
   done
 } >"$WORK/hooks.kvx"
-WINEDEBUG=-all,+debugstr wine "$PROGRAM" "$(winpath "$WORK/hooks.kvx")" -DEBUG >"$WORK/first.out" 2>"$WORK/first.err" &
+# +setupapi shows each HID enumeration of the remote-device library's retries.
+WINEDEBUG=-all,+debugstr,+setupapi wine "$PROGRAM" "$(winpath "$WORK/hooks.kvx")" -DEBUG >"$WORK/first.out" 2>"$WORK/first.err" &
 FIRST_PID=$!
 
 hwnd=$(probe wait-window TMainForm 20)
@@ -243,6 +244,49 @@ if wait_debug_string "Velmora: command 126 handled" 5; then
   ok "second copy wakes the first (command 126)"
 else
   fail "second copy wakes the first (command 126)" "no 'Velmora: command 126 handled' within 5 s"
+fi
+
+# ---- the remote-device library, with no remote present ----
+# Wine's own bus offers HID interfaces of its vendor, none of them the remote.
+REMDEV=$BUILD/bin/Remdev.dll
+if [[ -f $REMDEV ]]; then
+  answers=$(probe remote-library "$(winpath "$REMDEV")")
+  read -r _ init _ open _ rnull rlong rempty _ close _ term tms _ <<<"$answers"
+  if [[ $answers == init* && $init == 0 && $rnull == 0 && $rlong == 0 && $rempty == 0 && $close == 0 ]]; then
+    ok "Remdev.dll loads and answers 0 without a remote"
+  else
+    fail "Remdev.dll loads and answers 0 without a remote" "${answers:-no answer}"
+  fi
+  if [[ $answers == init* && $open == 13 ]]; then
+    ok "OpenDevice enumerates the HID interfaces and finds no remote (13)"
+  else
+    fail "OpenDevice enumerates the HID interfaces and finds no remote (13)" "${answers:-no answer}"
+  fi
+  if [[ $answers == init* && $term == 0 ]] && ((${tms%.*} < 200)); then
+    ok "TerminateRemote returns promptly"
+  else
+    fail "TerminateRemote returns promptly" "${answers:-no answer}"
+  fi
+else
+  fail "Remdev.dll loads and answers 0 without a remote" "$REMDEV not built"
+fi
+hid_enumerations() { grep -c 'SetupDiGetClassDevsExW {4d1e55b2-f16f-11cf-88cb-001111000030}' "$WORK/first.err"; }
+if [[ ${2:-} == --standin ]]; then
+  echo "skip the program asks for the remote once a second: the stand-in program has no remote library"
+else
+  before=$(hid_enumerations)
+  sleep 4
+  asked=$(($(hid_enumerations) - before))
+  if ((asked >= 3 && asked <= 5)); then
+    ok "the program asks for the remote once a second"
+  else
+    fail "the program asks for the remote once a second" "$asked HID enumerations in 4 s"
+  fi
+  if box=$(probe wait-window "#32770" 1) && [[ $box == 0x* ]]; then
+    fail "no message while no remote is present" "a dialog window is open ($box)"
+  else
+    ok "no message while no remote is present"
+  fi
 fi
 
 # ---- the hooks, with another program's window under the pointer ----
@@ -435,6 +479,13 @@ elif ((status == 124)); then
 else
   fail "program exits with code 0" "exit code $status"
   FIRST_PID=""
+fi
+if [[ ${2:-} == --standin ]]; then
+  echo "skip shutdown terminates the remote library: the stand-in program has no remote library"
+elif debug_strings | grep -qxF "Velmora: shutdown remote library terminated"; then
+  ok "shutdown terminates the remote library"
+else
+  fail "shutdown terminates the remote library" "no 'Velmora: shutdown remote library terminated'"
 fi
 if probe wait-block-gone "$BLOCK" 5 >/dev/null; then
   ok "shared block gone"

@@ -60,6 +60,19 @@ struct MouseProcTiming {
 MouseProcTiming TimeMouseProc(const std::string& libraryPath, const std::string& blockName, std::uint32_t calls,
                               platform::Point a, platform::Point b);
 
+struct RemoteLibraryAnswers {
+  bool loaded = false;  // the library and its five exports were found
+  int init = -1;        // InitRemote with a window of the caller's
+  int open = -1;        // OpenDevice with no window (the ring)
+  int readNull = -1, readTooLong = -1, readEmpty = -1;  // ReadData: null buffer, 4097 bytes, 8 bytes
+  int close = -1;       // CloseDevice
+  int terminate = -1;   // TerminateRemote
+  double terminateMs = 0;
+};
+// Loads the remote-device library and asks each export once, as a program
+// without the device would; OpenDevice's answer is its result code.
+RemoteLibraryAnswers AskRemoteLibrary(const std::string& libraryPath);
+
 enum class ResourceKind { Bitmap, Cursor, Icon };
 struct ResourceImage {
   int width = 0, height = 0;

@@ -24,6 +24,7 @@ int CaptureScreen(const Args& a);
 int CompareScreen(const Args& a);
 int TimeMouseProc(const Args& a);
 int Resource(const Args& a);
+int RemoteLibrary(const Args& a);
 
 // Numbers as the harness writes them: decimal or 0x-prefixed hex.
 bool ParseNumber(const std::string& text, std::uint64_t& out);

@@ -92,4 +92,16 @@ int TimeMouseProc(const Args& a) {
   return 0;
 }
 
+// remote-library LIBRARY: every export's answer without a device.
+int RemoteLibrary(const Args& a) {
+  auto r = inspect::AskRemoteLibrary(a[0]);
+  if (!r.loaded) {
+    std::printf("not loaded: %s\n", a[0].c_str());
+    return 1;
+  }
+  std::printf("init %d open %d read %d %d %d close %d terminate %d %.0f ms\n", r.init, r.open, r.readNull,
+              r.readTooLong, r.readEmpty, r.close, r.terminate, r.terminateMs);
+  return 0;
+}
+
 }  // namespace vprobe

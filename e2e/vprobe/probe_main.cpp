@@ -33,6 +33,7 @@ constexpr Command Commands[] = {
     {"compare-screen", "LEFT TOP RIGHT BOTTOM FILE", 5, CompareScreen},
     {"time-mouse-proc", "LIBRARY BLOCK CALLS X1,Y1 X2,Y2", 5, TimeMouseProc},
     {"resource", "PROGRAM bitmap|cursor|icon NAME [SIZE]", 3, Resource},
+    {"remote-library", "LIBRARY", 1, RemoteLibrary},
 };
 
 int Usage() {

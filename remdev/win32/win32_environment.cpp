@@ -1,6 +1,9 @@
 #include "remdev/win32/win32_environment.h"
 
+// mingw's HID header declares C functions without saying so.
+extern "C" {
 #include <hidsdi.h>
+}
 
 namespace remdev::win32 {
 

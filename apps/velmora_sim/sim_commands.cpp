@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
+#include <utility>
 
 #include "app/F_main.h"
 #include "app/program.h"
@@ -143,8 +145,8 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, MainP
     return std::string();
   });
   script.AddCommand("device", [&program](sim::SimDesktop& d, const sim::ScriptLine& line) {
-    // device plug|unplug|report [CODE...]: the hand-held remote.
-    const std::string usage = "device plug|unplug|report [CODE...]";
+    // device plug|unplug|report [CODE...]|fail STEP [TIMES]: the hand-held remote.
+    const std::string usage = "device plug|unplug|report [CODE...]|fail STEP [TIMES]";
     if (line.words.size() < 2) return usage;
     remdev::sim::SimRemoteLibrary& remote = *program.remote;
     const std::string& what = line.words[1];
@@ -160,6 +162,24 @@ void InstallProgram(sim::SimDesktop& desktop, sim::ScriptTimeline& script, MainP
       remote.Unplug(0);
       d.trace().Add("device", "unplugged");
       return std::string();
+    }
+    if (what == "fail") {
+      // device fail STEP [TIMES]: the next calls of that step fail.
+      static const std::pair<const char*, remdev::sim::Step> steps[] = {
+          {"interface-list", remdev::sim::Step::InterfaceList}, {"detail", remdev::sim::Step::Detail},
+          {"detail-memory", remdev::sim::Step::DetailMemory},   {"open", remdev::sim::Step::OpenDevice},
+          {"preparsed-data", remdev::sim::Step::PreparsedData}, {"caps", remdev::sim::Step::Caps},
+          {"thread", remdev::sim::Step::StartReader},           {"mutex", remdev::sim::Step::CreateMutex},
+          {"read", remdev::sim::Step::IssueRead},               {"cancel", remdev::sim::Step::CancelRead}};
+      auto times = line.words.size() == 4 ? sim::ParseScriptNumber(line.words[3]) : std::optional<std::int64_t>(1);
+      if (line.words.size() < 3 || line.words.size() > 4 || !times || *times < 1)
+        return std::string("device fail STEP [TIMES]");
+      for (const auto& [name, step] : steps)
+        if (line.words[2] == name) {
+          remote.Fail(step, static_cast<int>(*times));
+          return std::string();
+        }
+      return std::string("device fail interface-list|detail|detail-memory|open|preparsed-data|caps|thread|mutex|read|cancel");
     }
     if (what != "report") return usage;
     std::vector<std::uint8_t> report(remdev::sim::StandardRemote().caps.inputReportLength, 0);
